@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release and runs the main job: the analysis of the bundled
+# example project from the command line, printing where the report is and its closing lines.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j "$(nproc)"
+
+example=${1:-examples/cantilever-sand.tv5d}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$example" "$work/"
+project="$work/$(basename "$example")"
+build/bin/tervane-run "$project"
+report="${project%.*}.tv5o"
+mkdir -p build/example-output
+cp "${project%.*}".tv5? build/example-output/
+echo
+echo "Report: build/example-output/$(basename "$report")"
+echo "---- closing lines of the report ----"
+tail -n 30 "build/example-output/$(basename "$report")"

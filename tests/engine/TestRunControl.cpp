@@ -1,0 +1,154 @@
+// Run control: NAMES.dat, the problem loop, the report header, continuation values, the plot
+// file's result blocks and the end of the run.
+
+#include "EngineErrors.h"
+#include "EngineHarness.h"
+#include "ReportHeader.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+// A problem with no records after the control record (the body reads nothing yet).
+std::string problem(const std::string& title, int stageCount = 1, int units = 1) {
+    return title + "\r\n" + std::to_string(units) + " 0\t1\t0\t0\t0 0 " +
+           std::to_string(stageCount) + " 0 0\r\n";
+}
+
+int count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(RunControl, HeaderLayoutLineByLine) {
+    EngineHarness h;
+    const EngineOutput out = h.run(problem("Cantilever sheet pile") + "0\r\n");
+    ASSERT_EQ(out.result, 0);
+    const auto l = out.reportLines();
+    const std::string folder = h.folder().string() + "/";
+    const std::vector<std::string> expected = {
+        "     " + std::string(73, '='),
+        "",
+        "                      TERVANE for Windows, Version 2015.5.3    ",
+        "",
+        "                       A Program for the Analysis of ",
+        "                       Flexible Retaining Walls ",
+        "",
+        "     " + std::string(73, '='),
+        "",
+        "",
+        "     Path to file locations      : " + folder,
+        "     Name of input data file     : project.tv5d",
+        "     Name of output file         : project.tv5o",
+        "     Name of plot output file    : project.tv5p",
+        "",
+        "     " + std::string(73, '-'),
+        "                          Time and Date of Analysis",
+        "     " + std::string(73, '-'),
+        "",
+        "               Date:  March 05, 2015     Time:  09:04:07",
+        "",
+        "      Cantilever sheet pile" + std::string(70 - 21, ' '),
+    };
+    ASSERT_GE(l.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(l[k], expected[k]) << "line " << k;
+    // End of run: three empty lines, then the closing line.
+    ASSERT_GE(l.size(), 4u);
+    EXPECT_EQ(l[l.size() - 1], "     END OF ANALYSIS");
+    EXPECT_EQ(l[l.size() - 2], "");
+    EXPECT_EQ(l[l.size() - 4], "");
+    EXPECT_EQ(count(out.report, "END OF ANALYSIS"), 1);
+    // One result block with marker 1 and no rows yet.
+    EXPECT_EQ(out.plot, " 1 0 1\n");
+    EXPECT_TRUE(fs::exists(h.folder() / "debug.dat"));
+    EXPECT_EQ(fs::file_size(h.folder() / "debug.dat"), 0u);
+}
+
+TEST(RunControl, TitlesAreCutAtSeventyOrPadded) {
+    EngineHarness h;
+    const std::string longTitle = std::string(69, 'a') + "bcdefgh";
+    h.run(problem(longTitle) + "0\n");
+    EXPECT_EQ(h.state().run.currentTitle, std::string(69, 'a') + "b" + std::string(10, ' '));
+    EngineHarness g;
+    g.run(problem("") + "0\n");
+    EXPECT_EQ(g.state().run.currentTitle, std::string(80, ' '));
+}
+
+TEST(RunControl, ShortTermPlusLongTermWritesTwoBannersAndLongTermTitle) {
+    EngineHarness h;
+    const EngineOutput out = h.run(problem("Short term") + "9\n" + problem("Ignored title") + "0\n");
+    ASSERT_EQ(out.result, 0);
+    EXPECT_EQ(count(out.report, "TERVANE for Windows"), 2);
+    EXPECT_NE(out.report.find("      Long Term :  Short term" + std::string(60, ' ')),
+              std::string::npos);
+    EXPECT_EQ(out.report.find("Ignored title"), std::string::npos);
+    EXPECT_EQ(out.plot, " 2 0 1\n 2 0 1\n");
+    // The second banner is preceded by two empty lines.
+    const auto l = out.reportLines();
+    int banners = 0;
+    for (std::size_t k = 0; k < l.size(); ++k) {
+        if (l[k] == "     " + std::string(73, '=') && k + 2 < l.size() && l[k + 2].find("TERVANE") != std::string::npos) {
+            if (++banners == 2) {
+                EXPECT_EQ(l[k - 1], "");
+                EXPECT_EQ(l[k - 2], "");
+            }
+        }
+    }
+    EXPECT_EQ(banners, 2);
+}
+
+TEST(RunControl, StagesNumberTheirTitlesAndEndAtTheStageCount) {
+    EngineHarness h;
+    const EngineOutput out = h.run(problem("Staged wall", 3) + "1\n" + problem("x", 3) + "2\n" +
+                                   problem("y", 3) + "3\n" + problem("never read", 3));
+    ASSERT_EQ(out.result, 0);
+    EXPECT_EQ(count(out.report, "TERVANE for Windows"), 3);
+    EXPECT_NE(out.report.find("      Stage No : 1  Staged wall"), std::string::npos);
+    EXPECT_NE(out.report.find("      Stage No : 3  Staged wall"), std::string::npos);
+    EXPECT_EQ(out.plot, " 3 0 1\n 3 0 1\n 3 0 1\n");
+    EXPECT_EQ(h.state().run.problemNumber, 3);
+}
+
+TEST(RunControl, DataFileEndingEarlyStopsInOrder) {
+    EngineHarness h;
+    const EngineOutput out = h.run("Title only\r\n1 0 1\r\n");
+    EXPECT_EQ(out.result, 0);
+    EXPECT_EQ(out.report.rfind("\n\n     ERROR STOP -- END OF DATA FILE REACHED BEFORE ALL DATA "
+                               "WERE READ\n",
+                               0),
+              0u);
+    EXPECT_NE(out.report.find("END OF ANALYSIS"), std::string::npos);
+    EXPECT_EQ(out.plot, " 1 0 1\n");
+}
+
+TEST(RunControl, MissingOrBrokenRunControlFile) {
+    EngineHarness h;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(tervane::performRun(h.state(), h.folder()), tervane::kResultFatalStop);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("NAMES.dat"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(h.folder()));
+
+    // Only two of the five lines: the console message, nothing created.
+    writeFile(h.folder() / "NAMES.dat", "2015.5.3\n" + (h.folder() / "a.tv5d").string() + "\n");
+    writeFile(h.folder() / "a.tv5d", problem("t") + "0\n");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(tervane::performRun(h.state(), h.folder()), tervane::kResultFatalStop);
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_NE(said.find(" PLEASE CREATE AN INPUT DATA FILE AND SAVE IT\n"
+                        " BEFORE COMPUTATION.  TRY IT AGAIN!\n"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(h.folder() / "debug.dat"));
+}
+
+TEST(RunControl, PathSplitting) {
+    EXPECT_EQ(tervane::folderOf("/home/eng/walls/site A.tv5d  "), "/home/eng/walls/");
+    EXPECT_EQ(tervane::nameOf("/home/eng/walls/site A.tv5d  "), "site A.tv5d");
+    EXPECT_EQ(tervane::folderOf("C:\\walls\\x.tv5d"), "C:\\walls\\");
+    EXPECT_EQ(tervane::nameOf("x.tv5d"), "x.tv5d");
+    EXPECT_EQ(tervane::folderOf("x.tv5d"), "");
+}

@@ -1,0 +1,132 @@
+// The engine library as a loaded module and the command-line runner as a user runs it.
+
+#include "EngineRunner.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <unistd.h>
+
+using namespace testsupport;
+
+namespace {
+
+const fs::path kLibrary = binPath("Tervane2015_DLL.so");
+const fs::path kRunner = binPath("tervane-run");
+
+const char* kProject = "Runner test wall\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n0\r\n";
+
+struct Shell {
+    int status;
+    std::string out;
+};
+
+Shell shell(const std::string& command) {
+    Shell s{-1, {}};
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    if (!p) return s;
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) s.out.append(buf, n);
+    const int st = pclose(p);
+    s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return s;
+}
+
+} // namespace
+
+TEST(EngineLibrary, ExportsOnlyTheEntryUnderBothNames) {
+    const Shell s = shell("nm -D --defined-only " + kLibrary.string() + " | awk '{print $3}' | sort");
+    EXPECT_EQ(s.out, "ITERVANE\n_ITERVANE\n");
+}
+
+TEST(EngineLibrary, OtherInterfaceValuesReturnOneAndTouchNothing) {
+    TempDir dir;
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir.path());
+    void* lib = dlopen(kLibrary.c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(lib, nullptr) << dlerror();
+    auto entry = reinterpret_cast<std::int32_t (*)(std::int32_t)>(dlsym(lib, "_ITERVANE"));
+    auto entry2 = reinterpret_cast<std::int32_t (*)(std::int32_t)>(dlsym(lib, "ITERVANE"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry, entry2);
+    EXPECT_EQ(entry(2), 1);
+    EXPECT_EQ(entry(4), 1);
+    EXPECT_EQ(entry(-3), 1);
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+    // With no NAMES.dat the run cannot start: neither completed nor a mismatch.
+    EXPECT_EQ(entry(3), 2);
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+    dlclose(lib);
+    fs::current_path(previous);
+}
+
+TEST(TervaneRun, AnalysesProjectsAndLeavesOutputsBeside) {
+    TempDir dir;
+    writeFile(dir / "wall one.tv5d", kProject);
+    writeFile(dir / "wall two.tv5d", kProject);
+    const Shell s = shell(kRunner.string() + " '" + (dir / "wall one.tv5d").string() + "' '" +
+                          (dir / "wall two.tv5d").string() + "'");
+    EXPECT_EQ(s.status, 0) << s.out;
+    for (const char* stem : {"wall one", "wall two"}) {
+        for (const char* ext : {".tv5o", ".tv5p", ".tv5r"})
+            EXPECT_TRUE(fs::exists(dir / (std::string(stem) + ext))) << stem << ext;
+        EXPECT_NE(readFile(dir / (std::string(stem) + ".tv5o")).find("END OF ANALYSIS"),
+                  std::string::npos);
+    }
+    // Nothing of the run is left in the project folder but the three outputs.
+    EXPECT_FALSE(fs::exists(dir / "NAMES.dat"));
+    EXPECT_FALSE(fs::exists(dir / "debug.dat"));
+}
+
+TEST(TervaneRun, FailuresGiveAMessageAndNonZeroStatus) {
+    TempDir dir;
+    writeFile(dir / "p.tv5d", kProject);
+    Shell s = shell(kRunner.string() + " --help");
+    EXPECT_EQ(s.status, 0);
+    EXPECT_NE(s.out.find("Usage: tervane-run"), std::string::npos);
+
+    s = shell(kRunner.string() + " " + (dir / "missing.tv5d").string());
+    EXPECT_EQ(s.status, 2);
+    EXPECT_NE(s.out.find("does not exist"), std::string::npos);
+
+    s = shell(kRunner.string() + " --library " + (dir / "none.so").string() + " " +
+              (dir / "p.tv5d").string());
+    EXPECT_EQ(s.status, 2);
+    EXPECT_NE(s.out.find("Library could not be located"), std::string::npos);
+
+    writeFile(dir / "broken.so", "not a library");
+    s = shell(kRunner.string() + " --library " + (dir / "broken.so").string() + " " +
+              (dir / "p.tv5d").string());
+    EXPECT_EQ(s.status, 2);
+    EXPECT_NE(s.out.find("Library failed to properly initialize"), std::string::npos);
+
+    s = shell(kRunner.string() + " --interface 4 " + (dir / "p.tv5d").string());
+    EXPECT_EQ(s.status, 2);
+    EXPECT_NE(s.out.find("not consistent"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "p.tv5o"));
+
+    s = shell(kRunner.string());
+    EXPECT_EQ(s.status, 64);
+}
+
+TEST(TervaneRun, ParallelRunsDoNotDisturbEachOther) {
+    TempDir dir;
+    constexpr int kRuns = 6;
+    std::string command;
+    for (int k = 0; k < kRuns; ++k) {
+        const std::string title = "Parallel wall number " + std::to_string(k);
+        writeFile(dir / ("p" + std::to_string(k) + ".tv5d"),
+                  title + "\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n0\r\n");
+        command += kRunner.string() + " " + (dir / ("p" + std::to_string(k) + ".tv5d")).string() +
+                   " > /dev/null & ";
+    }
+    shell(command + "wait");
+    for (int k = 0; k < kRuns; ++k) {
+        const std::string report = readFile(dir / ("p" + std::to_string(k) + ".tv5o"));
+        EXPECT_NE(report.find("Parallel wall number " + std::to_string(k)), std::string::npos);
+        EXPECT_NE(report.find("END OF ANALYSIS"), std::string::npos);
+    }
+}

@@ -1,0 +1,150 @@
+#include "EngineRunner.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fstream>
+#include <unistd.h>
+
+namespace tervane::runner {
+namespace fs = std::filesystem;
+
+namespace {
+
+using EntryFunction = std::int32_t (*)(std::int32_t);
+
+// Creates a private working folder under the system's temporary folder.
+bool makeWorkFolder(fs::path& folder) {
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) base = "/tmp";
+    std::string templ = (base / "tervane-run-XXXXXX").string();
+    if (!mkdtemp(templ.data())) return false;
+    folder = templ;
+    return true;
+}
+
+// Restores the current folder and removes the working folder when the run is over.
+class WorkFolderScope {
+public:
+    WorkFolderScope(fs::path previous, fs::path folder)
+        : m_previous(std::move(previous)), m_folder(std::move(folder)) {}
+    ~WorkFolderScope() {
+        std::error_code ec;
+        fs::current_path(m_previous, ec);
+        fs::remove_all(m_folder, ec);
+    }
+    WorkFolderScope(const WorkFolderScope&) = delete;
+    WorkFolderScope& operator=(const WorkFolderScope&) = delete;
+
+private:
+    fs::path m_previous;
+    fs::path m_folder;
+};
+
+class LibraryHandle {
+public:
+    explicit LibraryHandle(void* h) : m_handle(h) {}
+    ~LibraryHandle() {
+        if (m_handle) dlclose(m_handle);
+    }
+    LibraryHandle(const LibraryHandle&) = delete;
+    LibraryHandle& operator=(const LibraryHandle&) = delete;
+    void* get() const { return m_handle; }
+
+private:
+    void* m_handle;
+};
+
+} // namespace
+
+fs::path executableFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::current_path() : exe.parent_path();
+}
+
+fs::path withExtension(const fs::path& project, const char* ext) {
+    fs::path p = project;
+    p.replace_extension(ext);
+    return p;
+}
+
+RunResult analyseProject(const fs::path& projectIn, const fs::path& library,
+                         int interfaceVersion) {
+    RunResult r;
+    std::error_code ec;
+    const fs::path project = fs::absolute(projectIn, ec);
+    {
+        std::ifstream probe(project, std::ios::binary);
+        if (ec || !fs::is_regular_file(project, ec) || !probe) {
+            r.outcome = RunOutcome::ProjectMissing;
+            r.message = "The project file " + projectIn.string() + " does not exist or cannot be read.";
+            return r;
+        }
+    }
+    r.report = withExtension(project, ".tv5o");
+    r.plot = withExtension(project, ".tv5p");
+    r.notes = withExtension(project, ".tv5r");
+
+    if (!fs::exists(library, ec)) {
+        r.outcome = RunOutcome::LibraryMissing;
+        r.message = "Library could not be located: " + library.string();
+        return r;
+    }
+    LibraryHandle lib(dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL));
+    if (!lib.get()) {
+        r.outcome = RunOutcome::LibraryFailed;
+        const char* why = dlerror();
+        r.message = std::string("Library failed to properly initialize: ") + (why ? why : "");
+        return r;
+    }
+    auto entry = reinterpret_cast<EntryFunction>(dlsym(lib.get(), "_ITERVANE"));
+    if (!entry) {
+        r.outcome = RunOutcome::LibraryFailed;
+        r.message = "The library " + library.string() + " does not export _ITERVANE.";
+        return r;
+    }
+
+    fs::path folder;
+    if (!makeWorkFolder(folder)) {
+        r.message = std::string("A working folder could not be made: ") + std::strerror(errno);
+        return r;
+    }
+    const fs::path previous = fs::current_path(ec);
+    WorkFolderScope scope(previous, folder);
+    {
+        std::ofstream names(folder / "NAMES.dat", std::ios::binary);
+        names << kVersionText << "\n"
+              << project.string() << "\n"
+              << r.report.string() << "\n"
+              << r.plot.string() << "\n"
+              << r.notes.string() << "\n";
+        if (!names) {
+            r.message = "The run-control file could not be written in " + folder.string() + ".";
+            return r;
+        }
+    }
+    fs::current_path(folder, ec);
+    if (ec) {
+        r.message = "The working folder " + folder.string() + " could not be entered.";
+        return r;
+    }
+
+    r.entryResult = entry(static_cast<std::int32_t>(interfaceVersion));
+    if (r.entryResult == 0) {
+        r.outcome = RunOutcome::Completed;
+    } else if (r.entryResult == 1) {
+        r.outcome = RunOutcome::VersionMismatch;
+        r.message = "Computations can not be performed. Executable files are not consistent.";
+    } else {
+        r.outcome = RunOutcome::Stopped;
+        r.message = "The analysis stopped before its end (result " +
+                    std::to_string(r.entryResult) + "); see " + r.report.string() + ".";
+    }
+    return r;
+}
+
+} // namespace tervane::runner
