@@ -24,3 +24,14 @@ inline constexpr int kTitleLength = 80;
 inline constexpr int kTitleReadLength = 70;
 
 } // namespace tervane
+
+namespace tervane {
+// Concentrated-load rows with a couple: one per row of the concentrated-load table that fits.
+inline constexpr int kMaxConcentratedCouples = 2000;
+} // namespace tervane
+
+namespace tervane {
+inline constexpr int kMaxModifierRows = 20;
+inline constexpr int kMaxSoilLayers = 10;
+inline constexpr int kMaxSurchargeRows = 20;
+} // namespace tervane

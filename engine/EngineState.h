@@ -3,6 +3,9 @@
 // fixed capacity. The exported entry drives one static instance; tests drive their own.
 
 #include "Capacities.h"
+#include "ProblemInput.h"
+#include "StationData.h"
+#include "soil/SoilInput.h"
 
 #include <array>
 #include <cstdint>
@@ -66,6 +69,12 @@ struct EngineState {
     UnitLabels labels;
     ProblemDefaults defaults;
     ResultRows results;
+
+    WallRecord wall;
+    ModifierTable modifiers;
+    DistributedLoadTable distributedLoad;
+    SoilInput soil;
+    StationData stations;
 };
 
 } // namespace tervane

@@ -1,0 +1,20 @@
+#pragma once
+// The two generation stages of the soil and loading models that the input reader starts:
+// the earth-pressure stage leaves its pressure table in QKTEMP.001, the curve generation leaves
+// its curves in SOILDATA, both in the working folder. Both write their report sections.
+
+#include "RunContext.h"
+
+namespace tervane {
+
+// Load option above 1: earth, water and surcharge pressure on the wall -> QKTEMP.001.
+void runEarthPressureStage(RunContext& ctx);
+
+// p-y option 2: generated p-y curves for every layer on both sides -> SOILDATA.
+void runCurveGeneration(RunContext& ctx);
+
+// Surcharge pressure at a depth below the top of the wall, summed over the surcharge rows
+// (used on user-specified distributed loads).
+double surchargePressureAt(const EngineState& state, double depth);
+
+} // namespace tervane
