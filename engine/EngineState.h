@@ -4,6 +4,7 @@
 
 #include "Capacities.h"
 #include "ProblemInput.h"
+#include "Solver.h"
 #include "StationData.h"
 #include "soil/SoilInput.h"
 
@@ -75,6 +76,9 @@ struct EngineState {
     DistributedLoadTable distributedLoad;
     SoilInput soil;
     StationData stations;
+    SolverWork solverWork;
+    SolverOutcome solverOutcome;
+    StationResults stationResults;
 };
 
 } // namespace tervane

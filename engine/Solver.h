@@ -1,0 +1,45 @@
+#pragma once
+// The beam-column solver: the wall as a beam-column on springs and soil resistance curves,
+// solved by a five-term finite-difference equation per station with iteration on the curves and
+// on the moment-stiffness sets. All storage is fixed; nothing is allocated per iteration.
+
+#include "ProblemInput.h"
+#include "StationData.h"
+#include "TextOut.h"
+
+namespace tervane {
+
+// Working arrays of the solver, sized for the largest wall once.
+struct SolverWork {
+    StationArray<double> w;     // deflection of the current iteration
+    StationArray<double> wPrev; // deflection of the previous iteration
+    StationArray<double> w0;    // deflection at the last moment-stiffness update
+    StationArray<double> qWork; // Q' of the current iteration
+    StationArray<double> sWork; // S' of the current iteration
+    StationArray<double> A, B, C; // recursion coefficients
+};
+
+struct SolverOutcome {
+    int iterations = 0;   // iteration number reached (at most the iteration limit)
+    int exceedCount = 0;  // stations with |w| > Dmax in the last iteration
+    int openCount = 0;    // stations whose deflection changed by more than tol in the last one
+    bool offCurve = false;
+};
+
+// Results per station s = -1 .. N+1 after the last iteration.
+struct StationResults {
+    StationArray<double> x, deflection, slope, moment, shear, reaction, stiffness;
+};
+
+// Solves the wall. Writes the iteration monitor to `notes`. Throws ProblemStop when a curve
+// range runs backwards. `st` is updated in place where the method says so (stiffness from the
+// moment-stiffness sets, first stations of continuing curves).
+SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& st,
+                        SolverWork& work, TextOut& notes);
+
+// Slope, moment, shear and net reaction from the final deflections, with the corrections for
+// concentrated couples.
+void computeResults(const WallRecord& wall, const StationData& st, const SolverWork& work,
+                    StationResults& out);
+
+} // namespace tervane
