@@ -16,10 +16,6 @@ namespace tervane {
 
 namespace {
 
-[[noreturn]] void rejectEntry(const QString& reason) {
-    throw EAssignError(evaluationMessage(reason));
-}
-
 // Characters that are always operators; a minus is one only when it is a subtraction.
 bool isFixedOperator(QChar c) {
     return c == u'^' || c == u'*' || c == u'/' || c == u'%' || c == u'&' || c == u'+' ||
@@ -40,12 +36,10 @@ QString reduceGroups(QString text) {
         if (open < 0) rejectEntry(kReasonParentheses);
         // A group glued to a number ("2(3)", "(2)3", "(2)(3)") would otherwise be read as the
         // joined digits (23); such an entry is refused instead.
-        const bool numberBefore = open > 0 && (text[open - 1].isDigit() || text[open - 1] == u'.');
-        const qsizetype after = close + 1;
-        const bool operandAfter =
-            after < text.size() && (text[after].isLetterOrNumber() || text[after] == u'.' ||
-                                    text[after] == u'$' || text[after] == u'(');
-        if (numberBefore || operandAfter) rejectEntry(kReasonInvalidCharacters);
+        const auto isNumberPart = [](QChar c) { return c.isDigit() || c == u'.'; };
+        const bool numberBefore = open > 0 && isNumberPart(text[open - 1]);
+        const bool numberAfter = close + 1 < text.size() && isNumberPart(text[close + 1]);
+        if (numberBefore || numberAfter) rejectEntry(kReasonInvalidCharacters);
         const long double value = EvaluateEntry(text.mid(open + 1, close - open - 1));
         text.replace(open, close - open + 1, ValueText(value));
     }
@@ -73,12 +67,6 @@ void tokenize(const QString& text, std::vector<QString>& operands, std::vector<Q
     if (start < text.size()) operands.push_back(text.mid(start));
 }
 
-long double checked(long double value) {
-    if (std::isnan(value)) throw EArithmeticError(kFaultOverflow);
-    if (std::isinf(value)) throw EArithmeticError(kFaultOverflow);
-    return value;
-}
-
 // The integer part of an operand of "%", truncated toward zero to a 64-bit integer.
 std::int64_t integerPart(long double value) {
     const long double whole = std::trunc(value);
@@ -93,10 +81,10 @@ long double applyOperator(QChar op, long double a, long double b) {
     case u'^':
         return Power(a, b);
     case u'*':
-        return checked(a * b);
+        return finiteResult(a * b);
     case u'/':
         if (b == 0.0L) throw EArithmeticError(kFaultDivisionByZero);
-        return checked(a / b);
+        return finiteResult(a / b);
     case u'%': {
         const std::int64_t left = integerPart(a);
         const std::int64_t right = integerPart(b);
@@ -109,9 +97,9 @@ long double applyOperator(QChar op, long double a, long double b) {
     case u'&':
         return (a != 0.0L && b != 0.0L) ? 1.0L : 0.0L;
     case u'+':
-        return checked(a + b);
+        return finiteResult(a + b);
     case u'-':
-        return checked(a - b);
+        return finiteResult(a - b);
     case u'|':
         return (a != 0.0L || b != 0.0L) ? 1.0L : 0.0L;
     default: // '='
@@ -142,21 +130,27 @@ long double EvaluateEntry(const QString& entry) {
     if (operands.size() != operators.size() + 1) rejectEntry(kReasonInvalidExpression);
 
     // Each pass runs from the left: an operator and its two operands become one operand, the
-    // text of the result, so the operators of one pass group from the left (2^3^2 = 64).
+    // text of the result, so the operators of one pass group from the left (2^3^2 = 64). The
+    // operands and operators left by a pass are collected afresh, so a pass is one sweep.
     for (const char16_t* pass : kPasses) {
         const QString passOperators = QString::fromUtf16(pass);
-        std::size_t k = 0;
-        while (k < operators.size()) {
-            if (!passOperators.contains(operators[k])) {
-                ++k;
-                continue;
+        std::vector<QString> keptOperands;
+        std::vector<QChar> keptOperators;
+        QString current = operands.front();
+        for (std::size_t k = 0; k < operators.size(); ++k) {
+            if (passOperators.contains(operators[k])) {
+                const long double left = EvaluateOperand(current);
+                const long double right = EvaluateOperand(operands[k + 1]);
+                current = ValueText(applyOperator(operators[k], left, right));
+            } else {
+                keptOperands.push_back(current);
+                keptOperators.push_back(operators[k]);
+                current = operands[k + 1];
             }
-            const long double left = EvaluateOperand(operands[k]);
-            const long double right = EvaluateOperand(operands[k + 1]);
-            operands[k] = ValueText(applyOperator(operators[k], left, right));
-            operands.erase(operands.begin() + static_cast<std::ptrdiff_t>(k) + 1);
-            operators.erase(operators.begin() + static_cast<std::ptrdiff_t>(k));
         }
+        keptOperands.push_back(current);
+        operands.swap(keptOperands);
+        operators.swap(keptOperators);
     }
     return EvaluateOperand(operands.front());
 }

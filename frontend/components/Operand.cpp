@@ -16,23 +16,13 @@ namespace tervane {
 
 namespace {
 
-[[noreturn]] void rejectEntry(const QString& reason) {
-    throw EAssignError(evaluationMessage(reason));
-}
-
-// A finite result, or the fault that made it infinite or undefined.
-long double finite(long double value) {
-    if (!std::isfinite(value)) throw EArithmeticError(kFaultOverflow);
-    return value;
-}
-
 [[noreturn]] void outsideDomain(const char* name) {
     throw EArithmeticError(kFaultDomain + QLatin1String(name));
 }
 
 long double reciprocal(long double value) {
     if (value == 0.0L) throw EArithmeticError(kFaultDivisionByZero);
-    return finite(1.0L / value);
+    return finiteResult(1.0L / value);
 }
 
 // A whole number as a 32-bit integer (ceil and floor give 32-bit integers).
@@ -80,11 +70,11 @@ const std::array<Function, 25> kFunctions{{
          return std::asin(x);
      }},
     {u"tanh", [](long double x) { return std::tanh(x); }},
-    {u"cosh", [](long double x) { return finite(std::cosh(x)); }},
+    {u"cosh", [](long double x) { return finiteResult(std::cosh(x)); }},
     {u"cosec", [](long double x) { return reciprocal(std::sin(x)); }},
-    {u"sinh", [](long double x) { return finite(std::sinh(x)); }},
+    {u"sinh", [](long double x) { return finiteResult(std::sinh(x)); }},
     {u"cotan", [](long double x) { return reciprocal(std::tan(x)); }},
-    {u"tan", [](long double x) { return finite(std::tan(x)); }},
+    {u"tan", [](long double x) { return finiteResult(std::tan(x)); }},
     {u"cos", [](long double x) { return std::cos(x); }},
     {u"sin", [](long double x) { return std::sin(x); }},
     {u"sec", [](long double x) { return reciprocal(std::cos(x)); }},
@@ -167,7 +157,7 @@ long double wholePower(long double base, std::int64_t n) {
         count >>= 1;
         if (count != 0) square *= square;
     }
-    if (n >= 0) return finite(result);
+    if (n >= 0) return finiteResult(result);
     if (result == 0.0L) throw EArithmeticError(kFaultDivisionByZero);
     // A reciprocal of an overflowed power is a value too small to hold.
     return std::isinf(result) ? 0.0L : 1.0L / result;
@@ -193,10 +183,10 @@ long double Power(long double base, long double exponent) {
     if (base < 0.0L) {
         if (!whole) throw EArithmeticError(kFaultFractionalPower);
         // A whole exponent beyond the 32-bit range: the sign follows its parity.
-        const long double magnitude = finite(std::exp(exponent * std::log(-base)));
+        const long double magnitude = finiteResult(std::exp(exponent * std::log(-base)));
         return std::fmod(exponent, 2.0L) == 0.0L ? magnitude : -magnitude;
     }
-    return finite(std::exp(exponent * std::log(base)));
+    return finiteResult(std::exp(exponent * std::log(base)));
 }
 
 long double EvaluateOperand(const QString& operand) {
@@ -238,8 +228,8 @@ long double EvaluateOperand(const QString& operand) {
         break;
     }
     for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
-        value =
-            step->first == Step::Function ? finite(step->second->apply(value)) : factorial(value);
+        value = step->first == Step::Function ? finiteResult(step->second->apply(value))
+                                              : factorial(value);
     }
     return value;
 }

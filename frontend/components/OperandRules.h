@@ -1,9 +1,25 @@
 #pragma once
 // Pieces of operand reading that the expression rewriting needs too.
 
+#include "EntryErrors.h"
+
 #include <QStringView>
 
+#include <cmath>
+
 namespace tervane {
+
+// Rejects the entry with the evaluator's message for `reason`.
+[[noreturn]] inline void rejectEntry(const QString& reason) {
+    throw EAssignError(evaluationMessage(reason));
+}
+
+// A finite result passes; an infinite or undefined one raises the overflow fault (the domain
+// faults are caught before they can make one).
+inline long double finiteResult(long double value) {
+    if (!std::isfinite(value)) throw EArithmeticError(kFaultOverflow);
+    return value;
+}
 
 // True when `text` ends with the name of one of the evaluator's functions (ignoring case), so a
 // minus right after it is the sign of the function's argument.

@@ -184,6 +184,24 @@ TEST(Evaluator, FailureMessages) {
     EXPECT_TRUE(rejected("2(3)", kReasonInvalidCharacters));
     EXPECT_TRUE(rejected("(2)3", kReasonInvalidCharacters));
     EXPECT_TRUE(rejected("(2)(3)", kReasonInvalidCharacters));
+    EXPECT_TRUE(rejected("(2).5", kReasonInvalidCharacters));
+    EXPECT_EQ(eval("(1+1)E-3"), eval("2E-3")); // an exponent after a group still reads
+}
+
+TEST(Evaluator, LongEntriesEvaluateInOneSweepPerPass) {
+    // 20000 terms and 5000 groups: each pass is one sweep over the operators.
+    QString sum = QStringLiteral("1");
+    for (int i = 1; i < 20000; ++i)
+        sum += QStringLiteral("+1");
+    EXPECT_EQ(EvaluateEntry(sum), 20000.0L);
+    QString groups = QStringLiteral("(2)");
+    for (int i = 1; i < 5000; ++i)
+        groups += QStringLiteral("*(1)");
+    EXPECT_EQ(EvaluateEntry(groups), 2.0L);
+    QString nested = QString(3000, u'(') + QStringLiteral("1") + QString(3000, u')');
+    EXPECT_EQ(EvaluateEntry(nested), 1.0L);
+    QString wrapped = QStringLiteral("abs").repeated(3000) + QStringLiteral("-2");
+    EXPECT_EQ(EvaluateEntry(wrapped), 2.0L);
 }
 
 TEST(Evaluator, ArithmeticFaultsRaiseTheirOwnErrorNeverInfinityOrNaN) {
