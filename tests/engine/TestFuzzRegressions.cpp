@@ -20,8 +20,9 @@ TEST(FuzzRegressions, EveryStoredInputEndsTheRunInOrder) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_TRUE(out.result == 0 || out.result == 2) << entry.path();
-        if (out.result == 0)
+        if (out.result == 0) {
             EXPECT_NE(out.report.find("     END OF ANALYSIS\n"), std::string::npos) << entry.path();
+        }
         EXPECT_LT(seconds, 1.0) << entry.path();
         ++replayed;
     }
