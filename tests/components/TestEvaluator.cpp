@@ -91,6 +91,11 @@ TEST(Evaluator, MinusAfterAFunctionNameIsTheArgumentsSign) {
     EXPECT_EQ(evalText("2*sin(-0.5)"), ValueText(2.0L * std::sin(-0.5L)));
     EXPECT_EQ(eval("1+abs(0-4)"), 5.0L); // the group value -4 follows the name: abs-4
     EXPECT_EQ(eval("3*int(-2.7)"), -6.0L);
+    EXPECT_EQ(eval("2*SIN(-0.5)"), eval("2*sin(0-0.5)"));
+    // Other operands ending in letters or signs keep the minus as a subtraction.
+    EXPECT_EQ(eval("5!-3"), 117.0L);
+    EXPECT_EQ(eval("$1F-1"), 30.0L);
+    EXPECT_EQ(eval("(2)-1"), 1.0L);
     EXPECT_TRUE(rejected("-sin(1)", kReasonInvalidCharacters)); // no sign on a function
 }
 
