@@ -11,15 +11,23 @@ using namespace testsupport;
 
 namespace {
 
-// A problem with no records after the control record (the body reads nothing yet).
+// A small complete problem: ten increments of 12, one stiffness row, no loads, springs or
+// curves.
 std::string problem(const std::string& title, int stageCount = 1, int units = 1) {
     return title + "\r\n" + std::to_string(units) + " 0\t1\t0\t0\t0 0 " +
-           std::to_string(stageCount) + " 0 0\r\n";
+           std::to_string(stageCount) + " 0 0\r\n" +
+           "10 12\t1\t0.001\t60\t12\r\n0\t10\t1\t1E9\r\n0\r\n0\r\n";
+}
+
+// Blocks 1 and 2 of such a problem: no distributed load, no curves.
+std::string noLoadNoCurves(int units = 1) {
+    return " 0\n " + std::to_string(units) + " 0\n";
 }
 
 int count(const std::string& text, const std::string& what) {
     int n = 0;
-    for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
+        ++n;
     return n;
 }
 
@@ -56,7 +64,8 @@ TEST(RunControl, HeaderLayoutLineByLine) {
         "      Cantilever sheet pile" + std::string(70 - 21, ' '),
     };
     ASSERT_GE(l.size(), expected.size());
-    for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(l[k], expected[k]) << "line " << k;
+    for (std::size_t k = 0; k < expected.size(); ++k)
+        EXPECT_EQ(l[k], expected[k]) << "line " << k;
     // End of run: three empty lines, then the closing line.
     ASSERT_GE(l.size(), 4u);
     EXPECT_EQ(l[l.size() - 1], "     END OF ANALYSIS");
@@ -64,7 +73,7 @@ TEST(RunControl, HeaderLayoutLineByLine) {
     EXPECT_EQ(l[l.size() - 4], "");
     EXPECT_EQ(count(out.report, "END OF ANALYSIS"), 1);
     // One result block with marker 1 and no rows yet.
-    EXPECT_EQ(out.plot, " 1 0 1\n");
+    EXPECT_EQ(out.plot, noLoadNoCurves() + " 1 0 1\n");
     EXPECT_TRUE(fs::exists(h.folder() / "debug.dat"));
     EXPECT_EQ(fs::file_size(h.folder() / "debug.dat"), 0u);
 }
@@ -81,18 +90,20 @@ TEST(RunControl, TitlesAreCutAtSeventyOrPadded) {
 
 TEST(RunControl, ShortTermPlusLongTermWritesTwoBannersAndLongTermTitle) {
     EngineHarness h;
-    const EngineOutput out = h.run(problem("Short term") + "9\n" + problem("Ignored title") + "0\n");
+    const EngineOutput out =
+        h.run(problem("Short term") + "9\n" + problem("Ignored title") + "0\n");
     ASSERT_EQ(out.result, 0);
     EXPECT_EQ(count(out.report, "TERVANE for Windows"), 2);
     EXPECT_NE(out.report.find("      Long Term :  Short term" + std::string(60, ' ')),
               std::string::npos);
     EXPECT_EQ(out.report.find("Ignored title"), std::string::npos);
-    EXPECT_EQ(out.plot, " 2 0 1\n 2 0 1\n");
+    EXPECT_EQ(out.plot, noLoadNoCurves() + " 2 0 1\n" + noLoadNoCurves() + " 2 0 1\n");
     // The second banner is preceded by two empty lines.
     const auto l = out.reportLines();
     int banners = 0;
     for (std::size_t k = 0; k < l.size(); ++k) {
-        if (l[k] == "     " + std::string(73, '=') && k + 2 < l.size() && l[k + 2].find("TERVANE") != std::string::npos) {
+        if (l[k] == "     " + std::string(73, '=') && k + 2 < l.size() &&
+            l[k + 2].find("TERVANE") != std::string::npos) {
             if (++banners == 2) {
                 EXPECT_EQ(l[k - 1], "");
                 EXPECT_EQ(l[k - 2], "");
@@ -110,7 +121,8 @@ TEST(RunControl, StagesNumberTheirTitlesAndEndAtTheStageCount) {
     EXPECT_EQ(count(out.report, "TERVANE for Windows"), 3);
     EXPECT_NE(out.report.find("      Stage No : 1  Staged wall"), std::string::npos);
     EXPECT_NE(out.report.find("      Stage No : 3  Staged wall"), std::string::npos);
-    EXPECT_EQ(out.plot, " 3 0 1\n 3 0 1\n 3 0 1\n");
+    EXPECT_EQ(out.plot, noLoadNoCurves() + " 3 0 1\n" + noLoadNoCurves() + " 3 0 1\n" +
+                            noLoadNoCurves() + " 3 0 1\n");
     EXPECT_EQ(h.state().run.problemNumber, 3);
 }
 
