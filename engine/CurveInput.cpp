@@ -71,6 +71,17 @@ void readUserCurves(RunContext& ctx, bool withGenerated) {
     }
 }
 
+// Soil resistance per unit length becomes force per station.
+void toForcePerStation(StationData& st, double h) {
+    for (int k = 0; k < st.curveCount; ++k) {
+        Curve& c = st.curves[static_cast<std::size_t>(k)];
+        for (int i = 0; i < c.pointCount; ++i)
+            c.qc[static_cast<std::size_t>(i)] *= h;
+    }
+}
+
+} // namespace
+
 // SOILDATA after the curve generation: the curve count, the user curves passed through (skipped),
 // then per generated curve (depth, point count) and its points (index, p, y), joined into one
 // two-sided curve at the station of its depth. Returns the number of generated curves.
@@ -126,17 +137,6 @@ int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths) {
     }
     return generated;
 }
-
-// Soil resistance per unit length becomes force per station.
-void toForcePerStation(StationData& st, double h) {
-    for (int k = 0; k < st.curveCount; ++k) {
-        Curve& c = st.curves[static_cast<std::size_t>(k)];
-        for (int i = 0; i < c.pointCount; ++i)
-            c.qc[static_cast<std::size_t>(i)] *= h;
-    }
-}
-
-} // namespace
 
 void readCurves(RunContext& ctx) {
     EngineState& s = ctx.state;

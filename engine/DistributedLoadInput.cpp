@@ -43,6 +43,8 @@ private:
     bool m_below = false;
 };
 
+} // namespace
+
 // QKTEMP.001: a row count, then depth, total, earth part and surcharge part per row; each load
 // becomes force per unit length of wall.
 void readGeneratedTable(RunContext& ctx) {
@@ -74,8 +76,6 @@ void readGeneratedTable(RunContext& ctx) {
         writeDistributedLoadRow(ctx.report, t.depth[i], t.total[i]);
     });
 }
-
-} // namespace
 
 void readDistributedLoad(RunContext& ctx) {
     EngineState& s = ctx.state;

@@ -36,6 +36,12 @@ void readMomentEISets(RunContext& ctx);
 void readDistributedLoad(RunContext& ctx);
 void buildDistributedLoad(RunContext& ctx, bool soilRead);
 
+// The scratch tables the soil stages leave in the working folder, read back: QKTEMP.001 into the
+// distributed-load table (echoed), SOILDATA's generated curves appended to the curve table
+// (depths of the generated curves into `depths`, returns their number).
+void readGeneratedTable(RunContext& ctx);
+int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths);
+
 // Soil resistance curves: the user's (record 14) and the generated ones (SOILDATA), plot
 // block 2 and the curve table in force per station.
 void readCurves(RunContext& ctx);
