@@ -2,6 +2,8 @@
 
 #include "InputReader.h"
 #include "ReportEcho.h"
+#include "ResultsReport.h"
+#include "Solver.h"
 #include "StationBuilder.h"
 
 namespace tervane {
@@ -29,6 +31,12 @@ void analyseProblemBody(RunContext& ctx) {
 
     readCurves(ctx);
     readMomentEISets(ctx);
+
+    s.solverOutcome =
+        solveWall(s.wall, s.defaults.maxIterations, s.stations, s.solverWork, ctx.notes);
+    computeResults(s.wall, s.stations, s.solverWork, s.stationResults);
+    writeResultsTable(ctx.report, s, s.solverOutcome, s.stationResults);
+    storeResultRows(s.results, s.wall.increments, s.stationResults);
 }
 
 } // namespace tervane

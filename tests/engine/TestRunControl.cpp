@@ -19,9 +19,18 @@ std::string problem(const std::string& title, int stageCount = 1, int units = 1)
            "10 12\t1\t0.001\t60\t12\r\n0\t10\t1\t1E9\r\n0\r\n0\r\n";
 }
 
-// Blocks 1 and 2 of such a problem: no distributed load, no curves.
-std::string noLoadNoCurves(int units = 1) {
-    return " 0\n " + std::to_string(units) + " 0\n";
+// The plot file of runs of such problems: per problem, block 1 (no load), block 2 (no curves)
+// and a result block of 12 rows (stations 0 .. 11) with the marker of each block.
+void expectPlotBlocks(const std::string& plot, const std::vector<int>& markers) {
+    const auto l = lines(plot);
+    ASSERT_EQ(l.size(), markers.size() * 15);
+    for (std::size_t b = 0; b < markers.size(); ++b) {
+        EXPECT_EQ(l[15 * b], " 0");
+        EXPECT_EQ(l[15 * b + 1], " 1 0");
+        EXPECT_EQ(l[15 * b + 2], " " + std::to_string(markers[b]) + " 12 1");
+        EXPECT_EQ(l[15 * b + 3].substr(0, 14), "    0.0000E+00");
+        EXPECT_EQ(l[15 * b + 14].substr(0, 14), "    0.1320E+03");
+    }
 }
 
 int count(const std::string& text, const std::string& what) {
@@ -72,8 +81,8 @@ TEST(RunControl, HeaderLayoutLineByLine) {
     EXPECT_EQ(l[l.size() - 2], "");
     EXPECT_EQ(l[l.size() - 4], "");
     EXPECT_EQ(count(out.report, "END OF ANALYSIS"), 1);
-    // One result block with marker 1 and no rows yet.
-    EXPECT_EQ(out.plot, noLoadNoCurves() + " 1 0 1\n");
+    // One result block with marker 1.
+    expectPlotBlocks(out.plot, {1});
     EXPECT_TRUE(fs::exists(h.folder() / "debug.dat"));
     EXPECT_EQ(fs::file_size(h.folder() / "debug.dat"), 0u);
 }
@@ -97,7 +106,7 @@ TEST(RunControl, ShortTermPlusLongTermWritesTwoBannersAndLongTermTitle) {
     EXPECT_NE(out.report.find("      Long Term :  Short term" + std::string(60, ' ')),
               std::string::npos);
     EXPECT_EQ(out.report.find("Ignored title"), std::string::npos);
-    EXPECT_EQ(out.plot, noLoadNoCurves() + " 2 0 1\n" + noLoadNoCurves() + " 2 0 1\n");
+    expectPlotBlocks(out.plot, {2, 2});
     // The second banner is preceded by two empty lines.
     const auto l = out.reportLines();
     int banners = 0;
@@ -121,8 +130,7 @@ TEST(RunControl, StagesNumberTheirTitlesAndEndAtTheStageCount) {
     EXPECT_EQ(count(out.report, "TERVANE for Windows"), 3);
     EXPECT_NE(out.report.find("      Stage No : 1  Staged wall"), std::string::npos);
     EXPECT_NE(out.report.find("      Stage No : 3  Staged wall"), std::string::npos);
-    EXPECT_EQ(out.plot, noLoadNoCurves() + " 3 0 1\n" + noLoadNoCurves() + " 3 0 1\n" +
-                            noLoadNoCurves() + " 3 0 1\n");
+    expectPlotBlocks(out.plot, {3, 3, 3});
     EXPECT_EQ(h.state().run.problemNumber, 3);
 }
 
