@@ -34,12 +34,9 @@ std::string format(const Descriptor& desc, const std::string& value) {
     }
     const double v = std::strtod(value.c_str(), nullptr);
     switch (desc.kind) {
-    case 'F':
-        return F(v, desc.w, desc.d);
-    case 'E':
-        return E(v, desc.w, desc.d);
-    case 'D':
-        return D(v, desc.w, desc.d);
+    case 'F': return F(v, desc.w, desc.d);
+    case 'E': return E(v, desc.w, desc.d);
+    case 'D': return D(v, desc.w, desc.d);
     }
     return "?";
 }
@@ -47,8 +44,7 @@ std::string format(const Descriptor& desc, const std::string& value) {
 } // namespace
 
 TEST(FixedFields, MatchesEveryReferenceVector) {
-    std::istringstream in(
-        testsupport::readFile(testsupport::dataPath("fortran-edit-descriptors.tsv")));
+    std::istringstream in(testsupport::readFile(testsupport::dataPath("fortran-edit-descriptors.tsv")));
     std::string line;
     int checked = 0;
     while (std::getline(in, line)) {

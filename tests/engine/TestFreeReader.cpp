@@ -57,8 +57,7 @@ TEST(FreeReader, StopsNameTheFileLineAndValue) {
         r.integer();
         FAIL() << "no stop";
     } catch (const ProblemStop& stop) {
-        EXPECT_EQ(stop.reportText(),
-                  "     ERROR STOP -- DATA FILE LINE 2: \"abc\" IS NOT AN INTEGER");
+        EXPECT_EQ(stop.reportText(), "     ERROR STOP -- DATA FILE LINE 2: \"abc\" IS NOT AN INTEGER");
     }
     for (const char* bad : {"1.5", "99999999999", "NaN", "1E999", "inf", "0x10", "--1", ""}) {
         FreeReader b;
@@ -68,10 +67,8 @@ TEST(FreeReader, StopsNameTheFileLineAndValue) {
         EXPECT_THROW(
             {
                 b.begin();
-                if (std::string(bad) == "1.5" || std::string(bad) == "99999999999")
-                    i = b.integer();
-                else
-                    d = b.real();
+                if (std::string(bad) == "1.5" || std::string(bad) == "99999999999") i = b.integer();
+                else d = b.real();
             },
             ProblemStop)
             << bad;
