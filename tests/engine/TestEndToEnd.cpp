@@ -120,3 +120,19 @@ TEST(EndToEnd, ResultsTableAndResultBlock) {
     EXPECT_EQ(p[104].substr(0, 14), "    0.6060E+03");
     EXPECT_EQ(p[3].substr(14, 14), tervane::fixed::Line().x(1).e(r.deflection[0], 13, 4).str());
 }
+
+TEST(EndToEnd, WarningsOfTheLastIteration) {
+    // A two-point user curve is always off its curve; with Dmax = 1E-6 every station exceeds
+    // it in iteration 1, which stops there unclosed.
+    Solved s = solve("warnings-wall.tv5d");
+    EXPECT_NE(
+        s.out.report.find("\n\n\n     RESULTS -- ITERATION  1\n     --------------------\n"
+                          "\n     ***** DEFLECTION OFF Q - W CURVES *****\n"
+                          "\n     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***  11  *** "
+                          "STATIONS *****\n"
+                          "\n     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n"
+                          "\n   STA I"),
+        std::string::npos)
+        << s.out.report;
+    EXPECT_EQ(s.harness->state().results.count, 12);
+}
