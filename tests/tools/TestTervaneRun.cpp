@@ -38,7 +38,7 @@ Shell shell(const std::string& command) {
 } // namespace
 
 TEST(EngineLibrary, ExportsOnlyTheEntryUnderBothNames) {
-    const Shell s = shell("nm -D --defined-only " + kLibrary.string() + " | awk '{print $3}' | sort");
+    const Shell s = shell(std::string("nm -D --defined-only ") + kLibrary.string() + " | awk '{print $3}' | sort");
     EXPECT_EQ(s.out, "ITERVANE\n_ITERVANE\n");
 }
 
@@ -117,16 +117,16 @@ TEST(TervaneRun, ParallelRunsDoNotDisturbEachOther) {
     constexpr int kRuns = 6;
     std::string command;
     for (int k = 0; k < kRuns; ++k) {
-        const std::string title = "Parallel wall number " + std::to_string(k);
-        writeFile(dir / ("p" + std::to_string(k) + ".tv5d"),
+        const std::string title = std::string("Parallel wall number ") + std::to_string(k);
+        writeFile(dir / (std::string("p") + std::to_string(k) + ".tv5d"),
                   title + "\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n0\r\n");
-        command += kRunner.string() + " " + (dir / ("p" + std::to_string(k) + ".tv5d")).string() +
+        command += kRunner.string() + " " + (dir / (std::string("p") + std::to_string(k) + ".tv5d")).string() +
                    " > /dev/null & ";
     }
     shell(command + "wait");
     for (int k = 0; k < kRuns; ++k) {
-        const std::string report = readFile(dir / ("p" + std::to_string(k) + ".tv5o"));
-        EXPECT_NE(report.find("Parallel wall number " + std::to_string(k)), std::string::npos);
+        const std::string report = readFile(dir / (std::string("p") + std::to_string(k) + ".tv5o"));
+        EXPECT_NE(report.find(std::string("Parallel wall number ") + std::to_string(k)), std::string::npos);
         EXPECT_NE(report.find("END OF ANALYSIS"), std::string::npos);
     }
 }
