@@ -53,6 +53,7 @@ double waterUnitWeight(int unitSystem) {
 void subdivideLayers(const SoilInput& soil, int unitSystem, LayerTable& t) {
     t = LayerTable{};
     t.gammaW = waterUnitWeight(unitSystem);
+    t.waterDepth = soil.waterDepthBackfill;
     const auto in = inputRows(soil);
     std::array<double, 2> z{};
     const int nz = specialDepths(soil.freeHeight, soil.waterDepthBackfill, z);

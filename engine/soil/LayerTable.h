@@ -42,6 +42,7 @@ struct LayerTable {
     int waterRow = 0;      // LW: first row below the backfill water table (0: none)
     bool overFull = false; // the subdivision needed more rows than the table holds
     double gammaW = 0;
+    double waterDepth = 0;                          // DWb
     std::array<LayerRow, kMaxLayerRows + 2> rows{}; // rows 1 .. count+1
 
     LayerRow& row(int L) { return rows[static_cast<std::size_t>(L)]; }
