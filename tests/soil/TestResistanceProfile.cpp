@@ -2,6 +2,7 @@
 // calculations on small profiles.
 
 #include "EngineErrors.h"
+#include "EngineState.h"
 #include "SoilTestData.h"
 #include "TestSupport.h"
 #include "soil/ResistanceProfile.h"
@@ -161,4 +162,23 @@ TEST(ResistanceProfile, WaterTableInsideTheLastLayer) {
     EXPECT_NEAR(p.curveDepth[1][1], 0.01, 1e-12);
     EXPECT_NEAR(p.curveDepth[1][5], 4.19, 1e-12);
     EXPECT_DOUBLE_EQ(p.weight[1], 18 - static_cast<double>(9.81f));
+}
+TEST(ResistanceProfile, StrengthDataSection) {
+    const ResistanceProfile p = threeLayers();
+    testsupport::TempDir dir;
+    TextOut report;
+    ASSERT_TRUE(report.open((dir / "r.txt").string()));
+    writeStrengthDataSection(report, p, UnitLabels::forSystem(1));
+    report.close();
+    const auto l = testsupport::lines(testsupport::readFile(dir / "r.txt"));
+    ASSERT_EQ(l.size(), 32u);
+    EXPECT_EQ(l[3], "      *        SOIL LAYERS AND STRENGTH DATA           *");
+    EXPECT_EQ(l[6], "      X AT THE SURFACE OF EXCAVATION SIDE     =      10.00 IN");
+    EXPECT_EQ(l[8], "      2 LAYER(S) OF SOIL");
+    EXPECT_EQ(l[14], "         THE SOIL IS A SILT");
+    // Depths below the top of the wall; the submerged weight 0.065 - 0.036.
+    EXPECT_EQ(l[21], "        14.0000     0.2900D-01");
+    // Sand has no E50: dashes.
+    EXPECT_EQ(l[28], "          10.00   0.0000D+00       36.000          -----");
+    EXPECT_EQ(l[31], "          38.00   0.2800D+01       33.600     0.5000D-02");
 }
