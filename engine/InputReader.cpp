@@ -39,18 +39,18 @@ int readCount(FreeReader& in) {
     return n;
 }
 
-// Rows of the spring table handed to the earth-pressure stage: the first and the last row, when
-// they name a single station, give the depths of the top and bottom supports.
+// Rows of the spring table handed to the earth-pressure stage: the first and the last row give
+// the depths of the top and bottom supports (a row over several stations: its first station).
 void noteSupportRow(StationData& st, const WallRecord& wall, int row, int rows, int from, int to) {
     const bool single = from == to;
     const double depth = static_cast<double>(from) * wall.incrementLength;
     if (row == 0) {
         st.firstSupportSingle = single;
-        st.firstSupportDepth = single ? depth : 0.0;
+        st.firstSupportDepth = depth;
     }
     if (row == rows - 1) {
         st.lastSupportSingle = single;
-        st.lastSupportDepth = single ? depth : 0.0;
+        st.lastSupportDepth = depth;
     }
 }
 

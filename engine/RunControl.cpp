@@ -109,6 +109,7 @@ void problemLoop(RunContext& ctx) {
 
 int performRun(EngineState& state, const std::filesystem::path& workDir) {
     RunState& run = state.run;
+    state.soilProfiles.sigvH = 0.0; // no earth-pressure stage has run in this run yet
     if (!readNames(workDir, run)) return kResultFatalStop;
 
     FreeReader data;
