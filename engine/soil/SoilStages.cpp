@@ -12,6 +12,8 @@ void runCurveGeneration(RunContext&) {
     throw ProblemStop("     ERROR STOP -- GENERATED P-Y CURVES ARE NOT AVAILABLE IN THIS BUILD");
 }
 
-double surchargePressureAt(const EngineState&, double) { return 0.0; }
+double surchargePressureAt(const EngineState&, double) {
+    return 0.0;
+}
 
 } // namespace tervane
