@@ -7,6 +7,7 @@
 #include "Solver.h"
 #include "StationData.h"
 #include "soil/SoilInput.h"
+#include "soil/SoilProfile.h"
 
 #include <array>
 #include <cstdint>
@@ -75,6 +76,7 @@ struct EngineState {
     ModifierTable modifiers;
     DistributedLoadTable distributedLoad;
     SoilInput soil;
+    SoilProfiles soilProfiles;
     StationData stations;
     SolverWork solverWork;
     SolverOutcome solverOutcome;

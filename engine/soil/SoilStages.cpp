@@ -8,10 +8,6 @@ void runEarthPressureStage(RunContext&) {
     throw ProblemStop("     ERROR STOP -- GENERATED EARTH PRESSURE IS NOT AVAILABLE IN THIS BUILD");
 }
 
-void runCurveGeneration(RunContext&) {
-    throw ProblemStop("     ERROR STOP -- GENERATED P-Y CURVES ARE NOT AVAILABLE IN THIS BUILD");
-}
-
 double surchargePressureAt(const EngineState&, double) {
     return 0.0;
 }
