@@ -15,7 +15,7 @@ void TextOut::close() {
 
 void TextOut::line(std::string_view text) {
     if (!m_file) return;
-    std::fwrite(text.data(), 1, text.size(), m_file);
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), m_file);
     std::fputc('\n', m_file);
 }
 
