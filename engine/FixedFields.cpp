@@ -71,14 +71,20 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
         appendStars(out, w);
         return;
     }
-    std::string body;
-    body.reserve(96);
-    if (negative) body += '-';
-    body += "0.";
-    body += digits;
-    body += expText;
-    if (static_cast<int>(body.size()) > w) body.erase(negative ? 1 : 0, 1); // drop the leading 0
-    appendRight(out, body, w);
+    // Built on the stack: report lines written inside the solver's iterations allocate nothing.
+    char body[96];
+    const int length =
+        std::snprintf(body, sizeof body, "%s0.%s%s", negative ? "-" : "", digits, expText);
+    std::string_view text(body, static_cast<std::size_t>(length));
+    if (static_cast<int>(text.size()) > w) { // drop the leading 0
+        if (negative) {
+            body[1] = '-';
+            text = std::string_view(body + 1, text.size() - 1);
+        } else {
+            text.remove_prefix(1);
+        }
+    }
+    appendRight(out, text, w);
 }
 
 } // namespace

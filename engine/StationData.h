@@ -60,6 +60,10 @@ struct StationData {
     StationArray<double> R; // rotational restraint stiffness
     StationArray<double> P; // axial load (sign reversed from the input)
     StationArray<int> code; // boundary code 1..5
+    // The deflection and slope imposed at a station by the restraint row that set its boundary
+    // code: codes 2 and 4 use boundaryDeflection[s], codes 3 and 5 use boundarySlope[s].
+    StationArray<double> boundaryDeflection;
+    StationArray<double> boundarySlope;
 
     int specifiedCount = 0;
     std::array<SpecifiedPoint, kMaxSpecifiedPoints> specified{};

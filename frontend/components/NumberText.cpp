@@ -48,14 +48,20 @@ QString FormatGeneral(long double value, int significantDigits) {
     std::string out = negative ? "-" : "";
     if (exponent < kSmallestFixedExponent || exponent >= digits) {
         out += mantissa[0];
-        if (mantissa.size() > 1) out += "." + mantissa.substr(1);
-        out += "E" + std::to_string(exponent);
+        if (mantissa.size() > 1) {
+            out += '.';
+            out.append(mantissa, 1, std::string::npos);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
     } else if (exponent >= 0) {
         const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
         if (mantissa.size() <= integerDigits) {
             out += mantissa + std::string(integerDigits - mantissa.size(), '0');
         } else {
-            out += mantissa.substr(0, integerDigits) + "." + mantissa.substr(integerDigits);
+            out.append(mantissa, 0, integerDigits);
+            out += '.';
+            out.append(mantissa, integerDigits, std::string::npos);
         }
     } else {
         out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;

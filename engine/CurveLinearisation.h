@@ -1,0 +1,36 @@
+#pragma once
+// Linear substitutes of the soil resistance curves at the current deflections.
+
+#include "StationData.h"
+
+namespace tervane {
+
+// The segment of a curve that holds a deflection, as a spring and a load: on the segment the
+// resistance is load - spring * w.
+struct CurveSegmentLine {
+    double spring = 0.0; // S_c = -(Q2 - Q1)/(W2 - W1), F/L
+    double load = 0.0;   // Q0 = S_c W1 + Q1, F
+};
+
+// Curves with fewer points than this lie off-curve whatever the deflection.
+inline constexpr int kMinPointsOnCurve = 3;
+
+// The segment of `curve` used at deflection w: the first point i >= 2 with W(i) >= w ends it
+// (a deflection exactly on a point uses the segment ending there). Below the first point the
+// first segment, above the last point (or on a curve of fewer than 3 points) the last segment is
+// used and `offCurve` is set. A curve with fewer than 2 points gives no resistance and is
+// off-curve.
+CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve);
+
+// Walks the curve table and adds the curves' substitutes at the deflections w to Q' (qWork) and
+// S' (sWork). Curves form groups: a curve after one with continuation flag 0 opens a group; a
+// curve with flag 0, or after one with flag 1, closes it and the group is applied over the
+// stations from its first curve's first station to the closing curve's last station, the two
+// curves' values interpolated linearly along the range (cut at station N, half values at the two
+// ends of a longer range). A closing curve with flag 1 has its first station set to its last and
+// opens the next group. The last curve, when it opens a group that nothing closes, is applied
+// alone at its station. Throws ProblemStop when a range runs backwards.
+void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
+                     StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve);
+
+} // namespace tervane

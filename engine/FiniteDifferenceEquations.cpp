@@ -1,0 +1,45 @@
+#include "FiniteDifferenceEquations.h"
+
+namespace tervane {
+
+namespace {
+
+// Factors of the difference operators. (hP + R) at a neighbour multiplies the difference
+// w(s) - w(s-2) (or w(s) - w(s+2)) with h/4, that is h^2/2 times the slope at the neighbour; the
+// moment operator has the weights 1, -2, 4, -2, 1 of two nested second differences; a couple T
+// acts as the two forces +-T/2h at the stations above and below it (h^2/2 T after the scaling).
+constexpr double kSlopeFactor = 0.25;
+constexpr double kCoupleFactor = 0.5;
+constexpr double kNeighbourWeight = 2.0;
+constexpr double kCentreWeight = 4.0;
+
+double valueAt(const StationArray<double>& v, int s) {
+    return StationArray<double>::inStore(s) ? v[s] : 0.0;
+}
+
+} // namespace
+
+FiveTermEquation equationAt(const StationData& st, const StationArray<double>& qWork,
+                            const StationArray<double>& sWork, double h, int s) {
+    const double fAbove = valueAt(st.F, s - 1);
+    const double fHere = valueAt(st.F, s);
+    const double fBelow = valueAt(st.F, s + 1);
+    // Axial load and rotational restraint of the neighbours, both acting through slopes.
+    const double kAbove = h * valueAt(st.P, s - 1) + valueAt(st.R, s - 1);
+    const double kBelow = h * valueAt(st.P, s + 1) + valueAt(st.R, s + 1);
+    const double h2 = h * h;
+    const double h3 = h2 * h;
+
+    FiveTermEquation eq;
+    eq.a = fAbove - kSlopeFactor * h * kAbove;
+    eq.b = -kNeighbourWeight * (fAbove + fHere);
+    eq.c = fAbove + kCentreWeight * fHere + fBelow + h3 * valueAt(sWork, s) +
+           kSlopeFactor * h * (kAbove + kBelow);
+    eq.d = -kNeighbourWeight * (fHere + fBelow);
+    eq.e = fBelow - kSlopeFactor * h * kBelow;
+    eq.f =
+        h3 * valueAt(qWork, s) - kCoupleFactor * h2 * (valueAt(st.T, s - 1) - valueAt(st.T, s + 1));
+    return eq;
+}
+
+} // namespace tervane

@@ -1,0 +1,122 @@
+// Specified deflections and slopes: the recursion holds them exactly and still satisfies the
+// equations of every other station; a deflection and a slope at one station both hold whatever
+// the order of their rows; restraints that cannot pair never break the solution.
+
+#include "SolverTestWall.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace solvertest;
+
+namespace {
+
+constexpr int kN = 60;
+constexpr double kH = 6.0;
+
+std::unique_ptr<TestWall> loadedWall() {
+    auto t = std::make_unique<TestWall>(kN, kH);
+    t->uniformStiffness(1.0e9);
+    t->uniformSprings(500.0);
+    t->st().Q[0] = 2000.0;
+    t->st().Q[25] = -700.0;
+    return t;
+}
+
+// Every equation not given way to a restraint holds; around a slope the equations above and
+// below the station hold as a sum (the couple that keeps the slope acts on both).
+void expectEquationsHold(const TestWall& t, int m, bool deflection, bool slope,
+                         int otherDeflection = -100) {
+    for (int s = -1; s <= kN + 1; ++s) {
+        if ((deflection && s == m) || s == otherDeflection) continue;
+        if (slope && (s == m - 1 || s == m + 1)) continue;
+        EXPECT_NEAR(t.residual(s), 0.0, 1e-9 * t.equationScale(s)) << "station " << s;
+    }
+    if (slope) {
+        const double scale = std::max(t.equationScale(m - 1), t.equationScale(m + 1));
+        EXPECT_NEAR(t.residual(m - 1) + t.residual(m + 1), 0.0, 1e-9 * scale);
+    }
+}
+
+} // namespace
+
+TEST(SolverBoundary, SpecifiedDeflectionIsExact) {
+    auto t = loadedWall();
+    t->restrainDeflection(30, 0.0123);
+    t->solve();
+    EXPECT_EQ(t->w(30), 0.0123);
+    expectEquationsHold(*t, 30, true, false);
+}
+
+TEST(SolverBoundary, SpecifiedSlopeIsExact) {
+    auto t = loadedWall();
+    const double theta = -0.0021;
+    t->restrainSlope(30, theta);
+    t->solve();
+    EXPECT_NEAR((t->w(31) - t->w(29)) / (2.0 * kH), theta, 1e-15);
+    EXPECT_NEAR(t->results().slope[30], theta, 1e-15);
+    expectEquationsHold(*t, 30, false, true);
+}
+
+TEST(SolverBoundary, DeflectionAndSlopeAtOneStationInEitherRowOrder) {
+    const double delta = 0.05, theta = 0.004;
+    auto both = loadedWall();
+    both->restrainBoth(40, delta, theta);
+    both->solve();
+    EXPECT_EQ(both->w(40), delta);
+    EXPECT_NEAR((both->w(41) - both->w(39)) / (2.0 * kH), theta, 1e-15);
+    expectEquationsHold(*both, 40, true, true);
+
+    auto deflectionFirst = loadedWall();
+    deflectionFirst->restrainDeflection(40, delta);
+    deflectionFirst->restrainSlope(40, theta);
+    deflectionFirst->solve();
+    auto slopeFirst = loadedWall();
+    slopeFirst->restrainSlope(40, theta);
+    slopeFirst->restrainDeflection(40, delta);
+    slopeFirst->solve();
+    for (int s = -1; s <= kN + 1; ++s) {
+        EXPECT_DOUBLE_EQ(deflectionFirst->w(s), both->w(s)) << s;
+        EXPECT_DOUBLE_EQ(slopeFirst->w(s), both->w(s)) << s;
+    }
+}
+
+TEST(SolverBoundary, TwoRestraintsAndTheTopStation) {
+    // A free-standing wall held only by restraints: deflection at the top, slope and deflection
+    // further down; the slope row of station 0 reaches above the wall.
+    TestWall t(kN, kH);
+    t.uniformStiffness(1.0e9);
+    t.st().Q[20] = 1500.0;
+    t.restrainDeflection(0, 0.0);
+    t.restrainBoth(kN, 0.0, 0.0);
+    t.solve();
+    EXPECT_EQ(t.w(0), 0.0);
+    EXPECT_EQ(t.w(kN), 0.0);
+    expectEquationsHold(t, kN, true, true, 0);
+
+    // Slope rows whose first station another row has taken over, or that start above the
+    // stations solved, leave their last station free: the solution stays finite.
+    TestWall odd(kN, kH);
+    odd.uniformStiffness(1.0e9);
+    odd.uniformSprings(500.0);
+    odd.st().Q[0] = 1000.0;
+    odd.restrainSlope(-1, 0.01); // codes at -2 (never solved) and 0
+    odd.restrainSlope(30, 0.01);
+    odd.restrainDeflection(29, 0.0); // takes over the first station of the slope at 30
+    odd.solve();
+    for (int s = -1; s <= kN + 1; ++s)
+        EXPECT_TRUE(std::isfinite(odd.w(s))) << s;
+    EXPECT_EQ(odd.w(29), 0.0);
+}
+
+TEST(SolverBoundary, ZeroPivotGivesZeroAndGoesOn) {
+    // No stiffness, no springs: every pivot is zero, every deflection 0, nothing breaks.
+    TestWall t(10, 12.0);
+    t.st().Q[3] = 100.0;
+    const SolverOutcome o = t.solve();
+    for (int s = -1; s <= 11; ++s)
+        EXPECT_EQ(t.w(s), 0.0);
+    EXPECT_EQ(o.iterations, 1);
+    EXPECT_EQ(o.exceedCount, 0);
+}
