@@ -28,8 +28,10 @@ void writeUserCurves(const EngineState& st, TextOut& soilData) {
         soilData.freeInts({c.firstStation, count});
         for (int i = 0; i < count; ++i) {
             const auto j = static_cast<std::size_t>(i);
-            soilData.line(" " + std::to_string(i + 1) + " " + freeReal(c.qc[j]) + " " +
-                          freeReal(c.w[j]));
+            std::string record(" ");
+            record.append(std::to_string(i + 1)).append(" ").append(freeReal(c.qc[j]));
+            record.append(" ").append(freeReal(c.w[j]));
+            soilData.line(record);
         }
     }
 }

@@ -197,7 +197,9 @@ int writeCurveSets(const CurveSetInput& in, TextOut& report, TextOut& soilData) 
                 requireFiniteCurve(y, p, k);
 
                 if (side == WallSide::Excavation) {
-                    soilData.line(" " + freeReal(H + x) + " " + std::to_string(kPointsPerSet));
+                    std::string head(" ");
+                    head.append(freeReal(H + x)).append(" ").append(std::to_string(kPointsPerSet));
+                    soilData.line(head);
                     if (i > 0) {
                         walk.sum += equivalentDepthIncrement(type, x - walk.previousX, r.pu,
                                                              walk.previousPu, r.as);
