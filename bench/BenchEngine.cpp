@@ -97,6 +97,13 @@ private:
     int m_saved = -1;
 };
 
+// True when the run in `folder` went through the curve generation and the solution.
+bool analysedWhole(const ProblemFolder& folder) {
+    const std::string report = readWhole(folder.path() / "largest.tv5o");
+    return report.find("P-Y CURVES DATA") != std::string::npos &&
+           report.find("RESULTS") != std::string::npos;
+}
+
 void wholeRunThroughEntry(benchmark::State& state) {
     ProblemFolder folder;
     QuietConsole quiet;
@@ -106,14 +113,15 @@ void wholeRunThroughEntry(benchmark::State& state) {
             break;
         }
     }
+    if (!analysedWhole(folder)) state.SkipWithError("the engine did not analyse the problem");
 }
 
 void solverPerIteration(benchmark::State& state) {
     ProblemFolder folder;
     QuietConsole quiet;
     auto engine = std::make_unique<tervane::EngineState>();
-    if (tervane::performRun(*engine, folder.path()) != 0) {
-        state.SkipWithError("the run did not complete");
+    if (tervane::performRun(*engine, folder.path()) != 0 || !analysedWhole(folder)) {
+        state.SkipWithError("the engine did not analyse the problem");
         return;
     }
     const auto stations = std::make_unique<tervane::StationData>(engine->stations);
@@ -144,8 +152,8 @@ void outputFloor(benchmark::State& state) {
     std::vector<std::string> contents;
     {
         QuietConsole quiet;
-        if (ITERVANE(3) != 0) {
-            state.SkipWithError("the run did not complete");
+        if (ITERVANE(3) != 0 || !analysedWhole(folder)) {
+            state.SkipWithError("the engine did not analyse the problem");
             return;
         }
     }
