@@ -11,15 +11,32 @@ using namespace testsupport;
 
 namespace {
 
-// A problem with no records after the control record (the body reads nothing yet).
+// A small complete problem: ten increments of 12, one stiffness row, no loads, springs or
+// curves.
 std::string problem(const std::string& title, int stageCount = 1, int units = 1) {
     return title + "\r\n" + std::to_string(units) + " 0\t1\t0\t0\t0 0 " +
-           std::to_string(stageCount) + " 0 0\r\n";
+           std::to_string(stageCount) + " 0 0\r\n" +
+           "10 12\t1\t0.001\t60\t12\r\n0\t10\t1\t1E9\r\n0\r\n0\r\n";
+}
+
+// The plot file of runs of such problems: per problem, block 1 (no load), block 2 (no curves)
+// and a result block of 12 rows (stations 0 .. 11) with the marker of each block.
+void expectPlotBlocks(const std::string& plot, const std::vector<int>& markers) {
+    const auto l = lines(plot);
+    ASSERT_EQ(l.size(), markers.size() * 15);
+    for (std::size_t b = 0; b < markers.size(); ++b) {
+        EXPECT_EQ(l[15 * b], " 0");
+        EXPECT_EQ(l[15 * b + 1], " 1 0");
+        EXPECT_EQ(l[15 * b + 2], " " + std::to_string(markers[b]) + " 12 1");
+        EXPECT_EQ(l[15 * b + 3].substr(0, 14), "    0.0000E+00");
+        EXPECT_EQ(l[15 * b + 14].substr(0, 14), "    0.1320E+03");
+    }
 }
 
 int count(const std::string& text, const std::string& what) {
     int n = 0;
-    for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
+        ++n;
     return n;
 }
 
@@ -56,15 +73,16 @@ TEST(RunControl, HeaderLayoutLineByLine) {
         "      Cantilever sheet pile" + std::string(70 - 21, ' '),
     };
     ASSERT_GE(l.size(), expected.size());
-    for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(l[k], expected[k]) << "line " << k;
+    for (std::size_t k = 0; k < expected.size(); ++k)
+        EXPECT_EQ(l[k], expected[k]) << "line " << k;
     // End of run: three empty lines, then the closing line.
     ASSERT_GE(l.size(), 4u);
     EXPECT_EQ(l[l.size() - 1], "     END OF ANALYSIS");
     EXPECT_EQ(l[l.size() - 2], "");
     EXPECT_EQ(l[l.size() - 4], "");
     EXPECT_EQ(count(out.report, "END OF ANALYSIS"), 1);
-    // One result block with marker 1 and no rows yet.
-    EXPECT_EQ(out.plot, " 1 0 1\n");
+    // One result block with marker 1.
+    expectPlotBlocks(out.plot, {1});
     EXPECT_TRUE(fs::exists(h.folder() / "debug.dat"));
     EXPECT_EQ(fs::file_size(h.folder() / "debug.dat"), 0u);
 }
@@ -81,18 +99,20 @@ TEST(RunControl, TitlesAreCutAtSeventyOrPadded) {
 
 TEST(RunControl, ShortTermPlusLongTermWritesTwoBannersAndLongTermTitle) {
     EngineHarness h;
-    const EngineOutput out = h.run(problem("Short term") + "9\n" + problem("Ignored title") + "0\n");
+    const EngineOutput out =
+        h.run(problem("Short term") + "9\n" + problem("Ignored title") + "0\n");
     ASSERT_EQ(out.result, 0);
     EXPECT_EQ(count(out.report, "TERVANE for Windows"), 2);
     EXPECT_NE(out.report.find("      Long Term :  Short term" + std::string(60, ' ')),
               std::string::npos);
     EXPECT_EQ(out.report.find("Ignored title"), std::string::npos);
-    EXPECT_EQ(out.plot, " 2 0 1\n 2 0 1\n");
+    expectPlotBlocks(out.plot, {2, 2});
     // The second banner is preceded by two empty lines.
     const auto l = out.reportLines();
     int banners = 0;
     for (std::size_t k = 0; k < l.size(); ++k) {
-        if (l[k] == "     " + std::string(73, '=') && k + 2 < l.size() && l[k + 2].find("TERVANE") != std::string::npos) {
+        if (l[k] == "     " + std::string(73, '=') && k + 2 < l.size() &&
+            l[k + 2].find("TERVANE") != std::string::npos) {
             if (++banners == 2) {
                 EXPECT_EQ(l[k - 1], "");
                 EXPECT_EQ(l[k - 2], "");
@@ -110,7 +130,7 @@ TEST(RunControl, StagesNumberTheirTitlesAndEndAtTheStageCount) {
     EXPECT_EQ(count(out.report, "TERVANE for Windows"), 3);
     EXPECT_NE(out.report.find("      Stage No : 1  Staged wall"), std::string::npos);
     EXPECT_NE(out.report.find("      Stage No : 3  Staged wall"), std::string::npos);
-    EXPECT_EQ(out.plot, " 3 0 1\n 3 0 1\n 3 0 1\n");
+    expectPlotBlocks(out.plot, {3, 3, 3});
     EXPECT_EQ(h.state().run.problemNumber, 3);
 }
 

@@ -1,0 +1,49 @@
+#pragma once
+// Reading the records of one problem after its control record, in the order of the data file.
+// Each step stores what it reads in the engine state, writes its echo to the report and hands
+// the tables to the station builder. Every count is checked against its capacity before a row
+// is stored; errors stop the problem (ProblemStop).
+
+#include "RunContext.h"
+
+namespace tervane {
+
+// Counts of the control record that cannot be negative, and the option values this engine knows.
+void checkControlRecord(const ControlRecord& control);
+
+// Record 3 and its echo; the number of increments and their length must be positive and the
+// wall must fit the station store.
+void readWallRecord(RunContext& ctx);
+
+// Specified deflections and slopes (record 4).
+void readRestraints(RunContext& ctx);
+
+// Stiffness rows, concentrated loads, springs and tiebacks (records 5 to 10) with their echo.
+void readStiffnessAndLoads(RunContext& ctx);
+
+// p-y modification factors (record 11).
+void readModifiers(RunContext& ctx);
+
+// Wall, water, surcharge and soil-layer data (record 13) into state.soil.
+void readSoilRecord(RunContext& ctx);
+
+// Moment-stiffness sets (record 15).
+void readMomentEISets(RunContext& ctx);
+
+// Distributed load: the user's table (record 12) or the generated one (QKTEMP.001), the
+// surcharge part of a user table, plot block 1 and the station loads. `soilRead` tells whether
+// record 13 belongs to this problem.
+void readDistributedLoad(RunContext& ctx);
+void buildDistributedLoad(RunContext& ctx, bool soilRead);
+
+// The scratch tables the soil stages leave in the working folder, read back: QKTEMP.001 into the
+// distributed-load table (echoed), SOILDATA's generated curves appended to the curve table
+// (depths of the generated curves into `depths`, returns their number).
+void readGeneratedTable(RunContext& ctx);
+int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths);
+
+// Soil resistance curves: the user's (record 14) and the generated ones (SOILDATA), plot
+// block 2 and the curve table in force per station.
+void readCurves(RunContext& ctx);
+
+} // namespace tervane

@@ -1,0 +1,85 @@
+#include "ScratchRecords.h"
+
+#include "EngineErrors.h"
+#include "FreeReader.h"
+#include "StationBuilder.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+namespace tervane {
+namespace {
+
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
+bool isDigitOrPoint(char c) {
+    return (c >= '0' && c <= '9') || c == '.';
+}
+
+} // namespace
+
+bool ScratchRecords::loadFile(const std::string& path, std::string what) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    m_text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    m_what = std::move(what);
+    m_pos = 0;
+    m_line = 1;
+    return !in.bad();
+}
+
+std::string_view ScratchRecords::nextNumberText() {
+    while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
+        if (m_text[m_pos] == '\n') ++m_line;
+        ++m_pos;
+    }
+    if (m_pos >= m_text.size()) failEnd();
+    const std::size_t start = m_pos++;
+    while (m_pos < m_text.size() && !isSeparator(m_text[m_pos])) {
+        const char c = m_text[m_pos];
+        if ((c == '-' || c == '+') && isDigitOrPoint(m_text[m_pos - 1])) break;
+        ++m_pos;
+    }
+    return std::string_view(m_text).substr(start, m_pos - start);
+}
+
+void ScratchRecords::endRecord() {
+    while (m_pos < m_text.size() && m_text[m_pos] != '\n')
+        ++m_pos;
+    if (m_pos < m_text.size()) {
+        ++m_pos;
+        ++m_line;
+    }
+}
+
+void ScratchRecords::numbers(double* out, int n) {
+    for (int k = 0; k < n; ++k) {
+        const std::string_view t = nextNumberText();
+        if (!parseReal(t, out[k]))
+            throw ProblemStop("     ERROR STOP -- " + m_what + " LINE " + std::to_string(m_line) +
+                              ": \"" + std::string(t.substr(0, 24)) + "\" IS NOT A NUMBER");
+    }
+    endRecord();
+}
+
+int ScratchRecords::integer() {
+    double v = 0.0;
+    numbers(&v, 1);
+    if (v != std::floor(v))
+        throw ProblemStop("     ERROR STOP -- " + m_what + " LINE " + std::to_string(m_line - 1) +
+                          ": A COUNT IS NOT AN INTEGER");
+    return nearestInteger(v);
+}
+
+void ScratchRecords::skipRecord() {
+    if (m_pos >= m_text.size()) failEnd();
+    endRecord();
+}
+
+void ScratchRecords::failEnd() const {
+    throw ProblemStop("     ERROR STOP -- END OF " + m_what + " REACHED BEFORE ALL DATA WERE READ");
+}
+
+} // namespace tervane

@@ -1,0 +1,175 @@
+// The scratch tables the soil stages leave in the working folder, read back: QKTEMP.001 into the
+// distributed-load table (widths, echo and plot thinning) and SOILDATA into two-sided curves.
+
+#include "EngineErrors.h"
+#include "FixedFields.h"
+#include "InputReader.h"
+#include "PlotBlocks.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace testsupport;
+
+namespace {
+
+// A run context on a private folder, with the report and plot files open there.
+struct Context {
+    TempDir dir;
+    std::unique_ptr<tervane::EngineState> state = std::make_unique<tervane::EngineState>();
+    tervane::FreeReader data;
+    tervane::TextOut report, plot, notes;
+    tervane::RunContext ctx{*state, data, report, plot, notes, dir.path()};
+
+    explicit Context(int units) {
+        report.open((dir / "report").string());
+        plot.open((dir / "plot").string());
+        state->control.unitSystem = units;
+        state->labels = tervane::UnitLabels::forSystem(units);
+        state->wall.increments = 80;
+        state->wall.incrementLength = 6.0;
+        state->wall.freeHeight = 120.0;
+        state->soil.freeHeight = 120.0;
+        state->soil.activeWidth = 12.0;
+        state->soil.pyWidth = 24.0;
+    }
+    std::string closeAndRead(tervane::TextOut& out, const char* name) {
+        out.close();
+        return readFile(dir / name);
+    }
+};
+
+std::string e103(double v) {
+    return tervane::fixed::Line().e(v, 10, 3).str();
+}
+
+} // namespace
+
+TEST(ScratchTables, PressureTableTakesWidthsAndIsThinnedAboveFiftyRows) {
+    Context c(1);
+    // 51 rows every 5 in from 0 to 250: total 1, earth 0.75, surcharge 0.25 per unit area.
+    std::string file = "51\n";
+    for (int r = 0; r < 51; ++r)
+        file += "     " + e103(5.0 * r) + "    " + e103(1.0) + "    " + e103(0.75) + "    " +
+                e103(0.25) + "\n";
+    writeFile(c.dir / "QKTEMP.001", file);
+    tervane::readGeneratedTable(c.ctx);
+    const tervane::DistributedLoadTable& t = c.state->distributedLoad;
+    ASSERT_EQ(t.count, 51);
+    EXPECT_DOUBLE_EQ(t.total[24], 12.0); // 120 in: the free height, still Wa
+    EXPECT_DOUBLE_EQ(t.total[25], 24.0); // first row below it: Wp
+    EXPECT_DOUBLE_EQ(t.earth[25], 18.0);
+    EXPECT_DOUBLE_EQ(t.surcharge[25], 6.0);
+
+    // Echo and block 1: rows 1, 7, ..., 49 and then 51, ten rows.
+    tervane::writeLoadBlock(c.plot, t, 1, true);
+    const auto plot = lines(c.closeAndRead(c.plot, "plot"));
+    ASSERT_EQ(plot.size(), 11u);
+    EXPECT_EQ(plot[0], " 10");
+    EXPECT_EQ(plot[1], "   0.000E+00   0.120E+02   0.900E+01   0.300E+01");
+    EXPECT_EQ(plot[2], "   0.300E+02   0.120E+02   0.900E+01   0.300E+01");
+    EXPECT_EQ(plot[9], "   0.240E+03   0.240E+02   0.180E+02   0.600E+01");
+    EXPECT_EQ(plot[10], "   0.250E+03   0.240E+02   0.180E+02   0.600E+01");
+    const auto report = lines(c.closeAndRead(c.report, "report"));
+    ASSERT_EQ(report.size(), 5u + 10u);
+    EXPECT_EQ(report[2], "         DEPTH         ACTIVE EARTH PRESSURE");
+    EXPECT_EQ(report[6], "       0.300E+02           0.120E+02");
+    EXPECT_EQ(report[14], "       0.250E+03           0.240E+02");
+}
+
+TEST(ScratchTables, ThinningStepBySystemAndCapacity) {
+    // SI steps by 4, other units keep every row; 50 rows are never thinned.
+    int rows = 0;
+    std::vector<int> taken;
+    const auto take = [&](int r) { taken.push_back(r); };
+    rows = tervane::forEachThinnedRow(10, 2, true, take);
+    EXPECT_EQ(rows, 4);
+    EXPECT_EQ(taken, (std::vector<int>{0, 4, 8, 9}));
+    taken.clear();
+    EXPECT_EQ(tervane::forEachThinnedRow(13, 2, true, take), 4); // 0, 4, 8, 12: last reached
+    EXPECT_EQ(tervane::forEachThinnedRow(7, 3, true, [](int) {}), 7);
+
+    Context c(1);
+    writeFile(c.dir / "QKTEMP.001", "2001\n");
+    try {
+        tervane::readGeneratedTable(c.ctx);
+        FAIL() << "no stop";
+    } catch (const tervane::ProblemStop& s) {
+        EXPECT_EQ(s.reportText(), "     TOO MUCH DATA FOR AVAILABLE STORAGE");
+    }
+}
+
+TEST(ScratchTables, GeneratedCurvesJoinBothSidesAtTheStationOfTheirDepth) {
+    Context c(1);
+    // One user curve passed through (skipped), then one generated set at 153 in (station 26 with
+    // h = 6 rounds 25.5 up): excavation side y = 0..1.6, p = 0..-160 (p = -100 y); backfill side
+    // y = 0..3.2, p = 0..320. Strong-rock style fields: no blank before y.
+    std::string file = " 2\n 12 3\n 1 0 0\n 2 1 1\n 3 2 2\n 153. 34\n";
+    for (int i = 1; i <= 17; ++i)
+        file += tervane::fixed::Line()
+                    .i(i, 5)
+                    .x(1)
+                    .e(-10.0 * (i - 1), 10, 3)
+                    .e(0.1 * (i - 1), 10, 3)
+                    .str() +
+                "\n";
+    for (int i = 1; i <= 17; ++i)
+        file += tervane::fixed::Line()
+                    .i(i, 5)
+                    .x(1)
+                    .e(20.0 * (i - 1), 10, 3)
+                    .e(0.2 * (i - 1), 10, 3)
+                    .str() +
+                "\n";
+    writeFile(c.dir / "SOILDATA", file);
+    double depths[tervane::kMaxCurves] = {};
+    c.state->stations.curveCount = 1; // the user curve, read before
+    EXPECT_EQ(tervane::readGeneratedCurves(c.ctx, 1, depths), 1);
+    const tervane::StationData& st = c.state->stations;
+    ASSERT_EQ(st.curveCount, 2);
+    const tervane::Curve& g = st.curves[1];
+    EXPECT_DOUBLE_EQ(depths[0], 153.0);
+    EXPECT_EQ(g.firstStation, 26);
+    EXPECT_EQ(g.lastStation, 26);
+    EXPECT_EQ(g.continuation, 1);
+    ASSERT_EQ(g.pointCount, 33);
+    // Point 1: the backfill side's last point reversed; point 17 the origin; point 33 the
+    // excavation side's last point with the sign of p turned.
+    EXPECT_DOUBLE_EQ(g.w[0], -3.2);
+    EXPECT_DOUBLE_EQ(g.qc[0], 320.0);
+    EXPECT_DOUBLE_EQ(g.w[16], 0.0);
+    EXPECT_DOUBLE_EQ(g.qc[16], 0.0);
+    EXPECT_DOUBLE_EQ(g.w[17], 0.1);
+    EXPECT_DOUBLE_EQ(g.qc[17], 10.0);
+    EXPECT_DOUBLE_EQ(g.w[32], 1.6);
+    EXPECT_DOUBLE_EQ(g.qc[32], 160.0);
+    for (int i = 1; i < 33; ++i)
+        EXPECT_GT(g.w[i], g.w[i - 1]) << i;
+
+    // Form B of block 2: depth F10.2 and the point count, then the points.
+    c.state->stations.curves[0] = g;
+    c.state->stations.curveCount = 1;
+    tervane::writeCurveBlock(c.plot, c.state->stations, 1, tervane::CurveForm::generated, depths);
+    const auto plot = lines(c.closeAndRead(c.plot, "plot"));
+    ASSERT_EQ(plot.size(), 2u + 33u);
+    EXPECT_EQ(plot[0], " 1 1");
+    EXPECT_EQ(plot[1], "     153.00    33");
+    EXPECT_EQ(plot[2], " -3.2 320");
+    EXPECT_EQ(plot[34], " 1.6 160");
+}
+
+TEST(ScratchTables, CurveFileLimits) {
+    for (const char* file : {" 64\n", " 1\n 100. 34\n 1 0 0\n"}) {
+        Context c(1);
+        writeFile(c.dir / "SOILDATA", file);
+        double depths[tervane::kMaxCurves] = {};
+        EXPECT_THROW(tervane::readGeneratedCurves(c.ctx, 0, depths), tervane::ProblemStop);
+    }
+    Context c(1);
+    writeFile(c.dir / "SOILDATA", " 0\n");
+    double depths[tervane::kMaxCurves] = {};
+    EXPECT_EQ(tervane::readGeneratedCurves(c.ctx, 0, depths), 0);
+    EXPECT_EQ(c.closeAndRead(c.report, "report"), "\n" + std::string(20, ' ') + "\n");
+}
