@@ -2,6 +2,7 @@
 // depth below a first layer, thin layers and the stops.
 
 #include "EngineErrors.h"
+#include "EngineHarness.h"
 #include "EngineState.h"
 #include "RunContext.h"
 #include "SoilTestData.h"
@@ -238,4 +239,37 @@ TEST(CurveGeneration, StopsForUndefinedCurves) {
         addLayer(run.state().soil, 4, 600, 0.06, 0, 30, 0, 100);
         EXPECT_THROW(run.run(), ProblemStop);
     }
+}
+
+TEST(CurveGeneration, GeneratedCurvesReachTheSolverThroughTheEntry) {
+    // Cantilever 480 long, H = 120, soft clay over sand, generated curves only (load option 0,
+    // a point load at the top); the run reads SOILDATA back and solves on the 10 curve sets.
+    const std::string data = "Generated curves\r\n"
+                             "1 0\t1\t0\t0\t2 0 1 0 0\r\n"
+                             "40 12\t100\t0.0001\t120\t60\r\n"
+                             "0\t40\t1\t3E10\r\n"
+                             "1\r\n"
+                             "1\t0\t0\t2000\t0\t0\r\n"
+                             "0\r\n"
+                             "120\t60\t24\t1000\t1000\t1\t1\t0\r\n"
+                             "0\t0\t0\t0\t0\t0\r\n"
+                             "0\r\n"
+                             "2\r\n"
+                             "1 300 \r\n0.04 10 0.0  0.02 0 0 \r\n0.04 10 0.0  0.02 0 0 \r\n"
+                             "4 600 \r\n0.06 0.0  30 0.0  100 0 \r\n0.06 0.0  30 0.0  100 0 \r\n"
+                             "0\r\n";
+    testsupport::EngineHarness engine;
+    const testsupport::EngineOutput out = engine.run(data);
+    EXPECT_EQ(out.result, 0);
+    EXPECT_NE(out.report.find("P-Y CURVES DATA"), std::string::npos);
+    EXPECT_EQ(out.report.find("ERROR"), std::string::npos);
+    EXPECT_EQ(out.report.find("STOP"), std::string::npos);
+    EXPECT_EQ(engine.state().stations.curveCount, 10);
+    // The joined curve of the first set: backfill side reversed to negative deflections.
+    const Curve& first = engine.state().stations.curves[0];
+    EXPECT_EQ(first.pointCount, 33);
+    EXPECT_EQ(first.firstStation, 10); // H + 0.1 = 120.1 -> station 10
+    EXPECT_LT(first.w[0], 0.0);
+    EXPECT_GT(first.w[32], 0.0);
+    EXPECT_NE(out.report.find("RESULTS"), std::string::npos);
 }
