@@ -1,0 +1,206 @@
+// Multipliers, equivalent depths and report blocks of the generated curve sets.
+
+#include "EngineState.h"
+#include "TestSupport.h"
+#include "soil/CurveReportBlocks.h"
+#include "soil/EquivalentDepth.h"
+#include "soil/PYModifiers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace tervane;
+using testsupport::TempDir;
+
+namespace {
+
+ModifierTable table(std::initializer_list<std::array<double, 3>> rows) {
+    ModifierTable t;
+    for (const auto& r : rows) {
+        const auto k = static_cast<std::size_t>(t.count++);
+        t.depth[k] = r[0];
+        t.pMultiplier[k] = r[1];
+        t.yMultiplier[k] = r[2];
+    }
+    return t;
+}
+
+// Closed-form resistance integral of a clay layer from 0 to z: min(3cb + gamma b z + 0.5 c z,
+// 9cb) integrated.
+double clayIntegral(double c, double gamma, double b, double z) {
+    const double zl = 6 * c * b / (0.5 * c + gamma * b);
+    const double upper = std::min(z, zl);
+    double v = 3 * c * b * upper + (gamma * b + 0.5 * c) * upper * upper / 2;
+    if (z > zl) v += 9 * c * b * (z - zl);
+    return v;
+}
+
+std::vector<std::string> blockLines(const CurveBlock& block, int unitSystem = 1) {
+    TempDir dir;
+    TextOut out;
+    out.open((dir / "block.txt").string());
+    writeCurveBlock(out, UnitLabels::forSystem(unitSystem), block);
+    out.close();
+    return testsupport::lines(testsupport::readFile(dir / "block.txt"));
+}
+
+} // namespace
+
+TEST(PYModifiers, TableInterpolationStepsAndOutside) {
+    const ModifierTable t = table({{120, 0.5, 2.0}, {240, 1.0, 1.0}});
+    const auto at = [&](double z) { return curveMultipliers(t, z, 60, 24, 100); };
+    EXPECT_DOUBLE_EQ(at(180).p, 0.75);
+    EXPECT_DOUBLE_EQ(at(180).y, 1.5);
+    EXPECT_EQ(at(100).p, 1.0); // above the table
+    EXPECT_EQ(at(300).p, 1.0); // below it
+    EXPECT_EQ(at(120).p, 0.5);
+    EXPECT_EQ(at(240).p, 1.0);
+
+    // Two rows at one depth: the lower row's value holds at that depth.
+    const ModifierTable step = table({{120, 0.5, 1}, {120, 0.8, 1}});
+    EXPECT_EQ(curveMultipliers(step, 120, 60, 24, 100).p, 0.8);
+    const ModifierTable midStep = table({{60, 0.2, 1}, {120, 0.5, 1}, {120, 0.8, 1}, {240, 1, 1}});
+    EXPECT_EQ(curveMultipliers(midStep, 120, 60, 24, 100).p, 0.8);
+    EXPECT_DOUBLE_EQ(curveMultipliers(midStep, 90, 60, 24, 100).p, 0.35);
+    EXPECT_DOUBLE_EQ(curveMultipliers(midStep, 180, 60, 24, 100).p, 0.9);
+
+    const ModifierTable single = table({{150, 0.7, 0.9}});
+    EXPECT_EQ(curveMultipliers(single, 150, 60, 24, 100).p, 0.7);
+    EXPECT_EQ(curveMultipliers(single, 151, 60, 24, 100).p, 1.0);
+}
+
+TEST(PYModifiers, CloseSpacingReductionWithoutATable) {
+    const ModifierTable none;
+    // Wa/Wp = 2.5: 0.5292 * 2.5^0.5659 below the excavation level, 1 above; y-multiplier 1.
+    EXPECT_NEAR(curveMultipliers(none, 150, 60, 24, 100).p, 0.8888205484784691, 1e-15);
+    EXPECT_EQ(curveMultipliers(none, 150, 60, 24, 100).y, 1.0);
+    EXPECT_EQ(curveMultipliers(none, 99, 60, 24, 100).p, 1.0);
+    EXPECT_NEAR(curveMultipliers(none, 100, 11, 10, 100).p, 0.5292 * std::pow(1.1, 0.5659), 1e-15);
+    EXPECT_EQ(curveMultipliers(none, 150, 74.4, 24, 100).p, 1.0); // ratio 3.1
+    EXPECT_EQ(curveMultipliers(none, 150, 24, 24, 100).p, 1.0);   // ratio 1
+    EXPECT_EQ(widthRatio(12, 24), 1.0);
+    EXPECT_EQ(widthRatio(60, 24), 2.5);
+}
+
+TEST(EquivalentDepth, ClayDepthCarriesTheResistanceAbove) {
+    EquivalentDepthSoil s{kSoftClay, 10, 0, 0.04, 24, 1};
+    // zl = 6*10*24/(5 + 0.96) = 241.6: both the parabolic and the constant part.
+    for (double f : {0.0, 5000.0, 100000.0, 2000000.0}) {
+        const double xeq = equivalentDepth(s, f);
+        EXPECT_NEAR(clayIntegral(10, 0.04, 24, xeq), f, 1e-6 * std::max(f, 1.0)) << f;
+    }
+    s.type = kStiffClayNoFreeWater;
+    EXPECT_NEAR(clayIntegral(10, 0.04, 24, equivalentDepth(s, 5000.0)), 5000.0, 1e-6);
+    s.type = kStiffClayFreeWater;
+    EXPECT_EQ(equivalentDepth(s, 5000.0), 0.0);
+    s.type = kSoftClay;
+    s.c = 0.0; // no resistance at any depth: no finite depth, 0
+    EXPECT_EQ(equivalentDepth(s, 5000.0), 0.0);
+}
+
+TEST(EquivalentDepth, SandAndSiltGrowWithTheSumAbove) {
+    const double phi = 30 * static_cast<double>(3.1416f) / 180;
+    EquivalentDepthSoil sand{kSand, 0, phi, 0.06, 24, 0.1};
+    EXPECT_NEAR(equivalentDepth(sand, 0.0), 0.0, 1e-12);
+    double last = 0.0;
+    for (double f : {1e3, 1e4, 1e5, 1e6, 1e8}) {
+        const double xeq = equivalentDepth(sand, f);
+        EXPECT_GT(xeq, last) << f;
+        last = xeq;
+    }
+    EquivalentDepthSoil silt{kSilt, 5, phi, 0.06, 24, 0.1};
+    EXPECT_LT(equivalentDepth(silt, 1e5), equivalentDepth(sand, 1e5)); // cohesion adds resistance
+    sand.phi = 0.0;
+    EXPECT_EQ(equivalentDepth(sand, 1e5), 0.0);
+}
+
+TEST(EquivalentDepth, Increments) {
+    EXPECT_EQ(equivalentDepthIncrement(kSoftClay, 2.0, 100.0, 50.0, 0), 200.0);
+    EXPECT_EQ(equivalentDepthIncrement(kSand, 2.0, 100.0, 50.0, 0), 150.0);
+    EXPECT_NEAR(equivalentDepthIncrement(kStiffClayFreeWater, 2.0, 100.0, 50.0, 0.6),
+                150.0 * (1.225 * std::sqrt(0.6) - 0.45 - 0.411), 1e-12);
+    EXPECT_EQ(equivalentDepthIncrement(kWeakRock, 2.0, 100.0, 50.0, 0), 0.0);
+}
+
+TEST(CurveReportBlocks, SoftClayBlockLineByLine) {
+    CurveSite s;
+    s.b = 24;
+    s.c = 10;
+    s.gamma = 0.04;
+    s.e50 = 0.02;
+    s.xw = 60;
+    PYCurve r;
+    r.initialModulus = 1.5e12;
+    CurveValues y{}, p{};
+    y[1] = 0.0096;
+    p[1] = 107.76;
+    for (std::size_t i = 3; i < y.size(); ++i)
+        y[i] = 1.0;
+    y[2] = 1e-15; // below 1e-14 after the y-multiplier: the modulus warning follows the point
+    CurveBlock block{kSoftClay, WallSide::Excavation, &s, &r, &y, &p, 0.8888, 1.0};
+    const auto lines = blockLines(block);
+    ASSERT_EQ(lines.size(), 3u + 6u + 17u + 3u + 2u);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[2], "         AT THE EXCAVATION SIDE");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[4], "         DEPTH BELOW GS      DIAM        C      GAMMA AVG      E50");
+    EXPECT_EQ(lines[5], "               IN             IN     LBS/IN**2  LBS/IN**3");
+    EXPECT_EQ(lines[6], "             60.00          24.000 0.1000D+02 0.4000D-01   0.2000D-01");
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], std::string(37, ' ') + "Y,IN" + std::string(13, ' ') + "P,LBS/IN");
+    EXPECT_EQ(lines[9], std::string(21, ' ') + "               0.000               0.000");
+    EXPECT_EQ(lines[10], std::string(21, ' ') + "               0.010             107.760");
+    EXPECT_EQ(lines[12], "                             **** WARNING ****");
+    EXPECT_EQ(lines[13], "     DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM");
+    EXPECT_EQ(lines[14], "     USED A SOIL MODULUS OF   0.1500D+13");
+    EXPECT_EQ(lines[lines.size() - 2], "");
+    EXPECT_EQ(lines.back(),
+              std::string(21, ' ') + " P-Multiplier =  0.889E+00 Y-Multiplier =  0.100E+01");
+}
+
+TEST(CurveReportBlocks, SiltStrongRockAndWeakRockHeadings) {
+    CurveSite s;
+    s.b = 0.6;
+    s.phi = 30 * static_cast<double>(3.1416f) / 180;
+    s.gamma = 18;
+    s.xs = 2.5;
+    s.xw = 2.5;
+    PYCurve r;
+    r.coefA = 1.48;
+    r.coefB = 1.05;
+    r.cohesionPart = 12.5;
+    r.frictionPart = 40.26;
+    r.rockC = 5000;
+    CurveValues y{}, p{};
+    CurveBlock silt{kSilt, WallSide::Backfill, &s, &r, &y, &p, 1.0, 1.0};
+    auto lines = blockLines(silt, 2);
+    EXPECT_EQ(lines[2], "         AT THE BACKFILL SIDE");
+    EXPECT_EQ(lines[5], "     DEPTH      DIAM      PHI  GAMMA AVG        A         B     Puc"
+                        "       Pu\xED");
+    EXPECT_EQ(lines[6], "        M         M             KN/ M**3");
+    EXPECT_EQ(lines[7], "      2.50      0.60      30.0 0.180E+02      1.48      1.05 0.125E+02"
+                        " 0.403E+02");
+    EXPECT_EQ(lines[10], std::string(37, ' ') + " M" + std::string(16, ' ') + " KN/ M");
+    EXPECT_EQ(lines[11], std::string(21, ' ') + "           0.000E+00           0.000E+00");
+
+    CurveBlock rock{kStrongRock, WallSide::Backfill, &s, &r, &y, &p, 1.0, 1.0};
+    lines = blockLines(rock);
+    ASSERT_EQ(lines.size(), 2u + 3u + 2u + 17u); // no side title and no multiplier line
+    EXPECT_EQ(lines[2], std::string(17, ' ') + "DEPTH-BACKFILL SIDE       DIAM        C       ");
+    EXPECT_EQ(lines[3], std::string(30, ' ') + "IN            IN     LBS/IN**2 ");
+    EXPECT_EQ(lines[4], std::string(24, ' ') + "      2.50          0.600   0.5E+04");
+    EXPECT_EQ(lines[7], std::string(21, ' ') + "           0.000D+00           0.000D+00");
+
+    s.xw = 1e-7;
+    s.c = 1000;
+    s.k = 20000;
+    s.e50 = 0.0005;
+    CurveBlock weak{kWeakRock, WallSide::Excavation, &s, &r, &y, &p, 1.0, 1.0};
+    lines = blockLines(weak);
+    ASSERT_EQ(lines.size(), 3u + 5u + 2u + 17u);
+    EXPECT_EQ(lines[5], "              DEPTH     DIAM       Qu        Eu    GAMMA AVG      E50");
+    EXPECT_EQ(lines[6], "                IN       IN    LBS/IN**2 LBS/IN**2 LBS/IN**3 ");
+    EXPECT_EQ(lines[7], "                0.00     0.600  0.10E+04  0.20E+05  0.18E+02   0.500E-03");
+}
