@@ -29,7 +29,7 @@ double clayEquivalentDepth(const EquivalentDepthSoil& s, double f) {
 }
 
 // Sand and silt: the wedge resistance as a polynomial in z times the factor A, summed in `steps`
-// steps down to zl; silt adds its cohesion part 0.5 c z + 3cb + gamma b z.
+// steps down to zl; silt adds its cohesion term 0.5 c z + 3cb + gamma b z.
 double frictionalEquivalentDepth(const EquivalentDepthSoil& s, double f, int steps,
                                  bool withCohesion) {
     const double pi = withCohesion ? 4.0 * std::atan(1.0) : kSandPi;
