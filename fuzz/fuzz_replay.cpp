@@ -22,9 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kShownReportTail =
-    400000; // the whole report, in practice // characters of the report shown by --show
-
 std::string readAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;

@@ -25,6 +25,6 @@ for t in "${targets[@]}"; do
     rm -f "$corpus/README"
     echo "== $t for ${seconds}s"
     build-fuzz/bin/$t "$corpus" -dict=fuzz/tervane.dict -max_total_time="$seconds" -timeout=5 \
-        -rss_limit_mb=2048 -max_len=8192 -artifact_prefix="$findings/" -print_final_stats=1 \
+        -rss_limit_mb=2048 -max_len=8192 -close_fd_mask=1 -artifact_prefix="$findings/" -print_final_stats=1 \
         2>&1 | tee "build-fuzz/$t.log" | grep -E '^(#[0-9]+.*(pulse|DONE)|stat::|==|SUMMARY|artifact)' || true
 done
