@@ -22,7 +22,7 @@ cov=$(command -v llvm-cov-14 || command -v llvm-cov)
 
 CC=clang CXX=clang++ cmake -S . -B build-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTERVANE_COVERAGE=ON -DTERVANE_FRONTEND=OFF -DTERVANE_TESTS=OFF >/dev/null
-cmake --build build-coverage -j 2 --target fuzz_replay
+nice cmake --build build-coverage -j 1 --target fuzz_replay
 rm -f build-coverage/replay-*.profraw
 # The engine's console messages are not wanted here; the driver's summary goes to stderr-free
 # stdout as its last line.
