@@ -2,6 +2,7 @@
 
 #include "FixedFields.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tervane {
@@ -124,7 +125,7 @@ void writeTableRow(TextOut& report, int previousC, int from, int to, int mode,
         l.x(5).i(from, 4).x(4); // opens a sequence
     else
         l.x(5).i(from, 4).i(to, 4); // stands alone
-    l.i(mode - 1, 3).x(1);
+    l.i(std::int64_t{mode} - 1, 3).x(1); // any mode read from the file, INT_MIN included
     for (double v : values)
         l.e(v, 10, 3);
     report.line(l.str());

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -44,5 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const int result = tervane::performRun(*state, folder);
     if (result != 0 && result != 2) std::abort();
+    // A completed run closes its report with the final line, whatever stopped the problem.
+    if (result == 0) {
+        std::ifstream in(folder / "p.tv5o", std::ios::binary);
+        const std::string report((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
+        if (report.find("     END OF ANALYSIS\n") == std::string::npos) std::abort();
+    }
     return 0;
 }

@@ -3,11 +3,12 @@
 //   fuzz_replay [--show] FILE_OR_FOLDER...
 // Every file of a folder is run once, in a private working folder. --show prints each run's
 // result and its report. The exit status is 1 when any run did not end in
-// order (a result other than 0 or 2).
+// order (a result other than 0 or 2). The summary names the slowest input and its time.
 
 #include "EngineState.h"
 #include "RunControl.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -59,9 +60,18 @@ int main(int argc, char** argv) {
     }
     auto state = std::make_unique<tervane::EngineState>();
     int failures = 0;
+    double slowest = 0.0;
+    fs::path slowestInput;
     for (const fs::path& input : inputs) {
         fs::copy_file(input, folder / "p.tv5d", fs::copy_options::overwrite_existing);
+        const auto start = std::chrono::steady_clock::now();
         const int result = tervane::performRun(*state, folder);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (seconds > slowest) {
+            slowest = seconds;
+            slowestInput = input;
+        }
         if (result != 0 && result != 2) ++failures;
         if (show) {
             std::cout << "== " << input.string() << ": result " << result << "\n"
@@ -69,6 +79,8 @@ int main(int argc, char** argv) {
         }
     }
     fs::remove_all(folder);
-    std::cout << inputs.size() << " inputs replayed, " << failures << " not ended in order\n";
+    std::cout << inputs.size() << " inputs replayed, " << failures
+              << " not ended in order; slowest " << slowest << " s (" << slowestInput.string()
+              << ")\n";
     return failures == 0 ? 0 : 1;
 }
