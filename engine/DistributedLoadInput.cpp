@@ -93,6 +93,9 @@ void readDistributedLoad(RunContext& ctx) {
     in.begin();
     const int count = in.integer();
     in.end();
+    if (count < 0)
+        throw ProblemStop(
+            "     ERROR STOP -- NUMBER OF DISTRIBUTED LOAD ROWS MUST NOT BE NEGATIVE");
     const int rows = checkedRowCount(count);
     for (int r = 0; r < rows; ++r) {
         double v[2];
