@@ -223,14 +223,16 @@ void readSoilRecord(RunContext& ctx) {
     const int surcharges = readCount(in, "SURCHARGE LOADS");
     if (surcharges > kMaxSurchargeRows) tooMuchData();
     soil.surchargeCount = surcharges;
-    const double toLength = ctx.state.control.unitSystem == 2 ? 1.0 / kMillimetresPerMetre : 1.0;
+    // Distances and widths come in millimetres in SI units: divided by 1000 (not multiplied by
+    // 0.001, which is one unit in the last place off for many values).
+    const double perMetre = ctx.state.control.unitSystem == 2 ? kMillimetresPerMetre : 1.0;
     for (int k = 0; k < soil.surchargeCount; ++k) {
         SurchargeRow& r = soil.surcharges[static_cast<std::size_t>(k)];
         in.begin();
         r.type = in.integer();
         r.magnitude = in.real();
-        r.distance = in.real() * toLength;
-        r.width = in.real() * toLength;
+        r.distance = in.real() / perMetre;
+        r.width = in.real() / perMetre;
         in.end();
     }
 
