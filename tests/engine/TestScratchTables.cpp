@@ -91,13 +91,24 @@ TEST(ScratchTables, ThinningStepBySystemAndCapacity) {
     EXPECT_EQ(tervane::forEachThinnedRow(13, 2, true, take), 4); // 0, 4, 8, 12: last reached
     EXPECT_EQ(tervane::forEachThinnedRow(7, 3, true, [](int) {}), 7);
 
-    Context c(1);
-    writeFile(c.dir / "QKTEMP.001", "2001\n");
-    try {
-        tervane::readGeneratedTable(c.ctx);
-        FAIL() << "no stop";
-    } catch (const tervane::ProblemStop& s) {
-        EXPECT_EQ(s.reportText(), "     TOO MUCH DATA FOR AVAILABLE STORAGE");
+    // A table too long for the distributed-load table, and one cut short: the stop comes after
+    // the column heading, which is written before the file is read.
+    for (const char* file : {"2001\n", "2\n0 1 1 0\n"}) {
+        Context c(2);
+        writeFile(c.dir / "QKTEMP.001", file);
+        try {
+            tervane::readGeneratedTable(c.ctx);
+            FAIL() << "no stop";
+        } catch (const tervane::ProblemStop& s) {
+            EXPECT_EQ(s.reportText(), std::string(file) == "2001\n"
+                                          ? "     TOO MUCH DATA FOR AVAILABLE STORAGE"
+                                          : "     ERROR STOP -- END OF QKTEMP.001 REACHED BEFORE "
+                                            "ALL DATA WERE READ");
+        }
+        EXPECT_EQ(lines(c.closeAndRead(c.report, "report")),
+                  (std::vector<std::string>{"", "", "         DEPTH         ACTIVE EARTH PRESSURE",
+                                            "           M                   KN/ M",
+                                            "        --------       ------------------------"}));
     }
 }
 
