@@ -7,7 +7,8 @@
 // line ends are all accepted. Title lines are fixed-width reads of one whole line.
 //
 // Failures are ProblemStop exceptions with a report text naming the line: the data file ending
-// early, and a value that is not a number of the kind the read asks for.
+// early, a value that is not a number of the kind the read asks for, and a number beyond the
+// range of that kind.
 
 #include <cstdint>
 #include <string>
