@@ -4,6 +4,7 @@
 #include "FixedFields.h"
 #include "soil/SoilReport.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tervane {
@@ -171,12 +172,15 @@ void computeLayerForces(const LayerTable& table, ActivePressure& ap, const UnitL
         report.line(row.str());
     }
 
-    // Water forces of the rows from the water table to the excavation level.
+    // Water forces of the rows from the water table to the excavation level. Without a row top
+    // at the water table (LW = 0) the table starts at the ground surface: every row lies below a
+    // water table above the surface, none below one deeper than the profile (the table is then
+    // written with its heading and no rows).
     const int LW = table.waterRow;
-    if (LW >= 1 && LW <= LP - 1) {
+    if (LW <= LP - 1) {
         writeWaterHeading(report);
         const double dwb = table.waterDepth;
-        for (int L = LW; L <= LP - 1; ++L) {
+        for (int L = std::max(LW, 1); L <= LP - 1; ++L) {
             const LayerRow& layer = table.row(L);
             ActivePressureRow& r = ap.row(L);
             if (!layer.drained || !layer.belowWater) continue;

@@ -72,7 +72,10 @@ TEST(EarthPressureStage, SandLayerTriangularTable) {
         findLine(rep, "       1       0.00  60.00     168.00  80.00      -0.00  -0.00       0.00"),
         0);
     EXPECT_EQ(run.report.find("Net active pressure"), std::string::npos);
-    EXPECT_EQ(run.report.find("ACTIVE WATER PRESSURE"), std::string::npos);
+    // The water table (500) lies below the profile: the water table of forces has no row.
+    const int water = findLine(rep, "      *      ACTIVE WATER PRESSURE OF EACH LAYER       *");
+    ASSERT_GE(water, 0);
+    EXPECT_EQ(rep.size(), static_cast<std::size_t>(water + 6));
     EXPECT_DOUBLE_EQ(run.state->soilProfiles.sigvH, 120 * 0.07);
 
     // Rows every inch; at depth 60 the total is 0.07 * 60 / 3 = 1.4. The count reaches the
@@ -222,13 +225,30 @@ TEST(EarthPressureStage, WaterBelowTheSurface) {
     EXPECT_NEAR(qkRow(run.qkLines(), 101)[1], 40 * 0.07 * ka + 60 * (0.07 - gw) * ka + 60 * gw,
                 5e-3);
 
-    // Water deeper than the profile: no water rows at all.
+    // Water deeper than the profile: no row top at the water table (LW = 0), so the table starts
+    // at the surface; it is written with its heading and holds no row.
     StageRun dry(1, 2, 240, 1.0);
     dry.soil() = soiltest::wall(120, 1000);
     addLayer(dry.soil(), 4, 300, 0.07, 0, 30);
     dry.run();
     EXPECT_EQ(dry.state->soilProfiles.layers.waterRow, 0);
-    EXPECT_EQ(dry.report.find("ACTIVE WATER PRESSURE"), std::string::npos);
+    const auto dryRep = dry.reportLines();
+    const int empty = findLine(dryRep, "      *      ACTIVE WATER PRESSURE OF EACH LAYER       *");
+    ASSERT_GE(empty, 0);
+    ASSERT_EQ(dryRep.size(), static_cast<std::size_t>(empty + 6));
+    EXPECT_EQ(dryRep[empty + 2], "");
+    EXPECT_EQ(dryRep[empty + 3], "       LAYER    PW1     Z1       PW2     Z2                ");
+    EXPECT_EQ(dryRep[empty + 4], "        NO             ");
+    EXPECT_EQ(dryRep[empty + 5], "");
+    EXPECT_DOUBLE_EQ(dry.state->soilProfiles.active.row(1).pw1, 0.0);
+
+    // Water inside the profile but below the excavation level: LW > LP - 1, no water table.
+    StageRun low(1, 2, 240, 1.0);
+    low.soil() = soiltest::wall(120, 200);
+    addLayer(low.soil(), 4, 300, 0.07, 0, 30);
+    low.run();
+    EXPECT_EQ(low.state->soilProfiles.layers.waterRow, 3);
+    EXPECT_EQ(low.report.find("ACTIVE WATER PRESSURE"), std::string::npos);
 }
 
 TEST(EarthPressureStage, UniformPressureAndSurcharges) {
