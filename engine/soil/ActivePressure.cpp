@@ -17,7 +17,7 @@ const double kDegreesPerRadian = static_cast<double>(57.2958f);
 // A user's active coefficient above this replaces the computed one.
 const double kOptionalKaThreshold = static_cast<double>(1e-7f);
 // Net active force below this is reported as negative.
-const double kNetForceFloor = static_cast<double>(1e-5f);
+constexpr double kNetForceFloor = 1e-5;
 
 void writeSlopeWarning(TextOut& notes, TextOut& report) {
     for (TextOut* out : {&notes, &report}) {

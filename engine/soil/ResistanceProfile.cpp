@@ -202,7 +202,7 @@ void writeStrengthDataSection(TextOut& report, const ResistanceProfile& p,
     report.emptyLines(1);
     report.line(
         Line().x(13).text("X,").x(11).text("S,").x(2).text("PHI,DEGREES").x(12).text("E50").str());
-    const double e50None = static_cast<double>(1e-6f);
+    constexpr double e50None = 1e-6; // E50 at or below this is shown as not given
     for (int j = 1; j <= p.strengthCount; ++j) {
         Line row;
         row.f(H + p.strengthDepth[at(j)], 15, 2)

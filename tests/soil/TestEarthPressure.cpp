@@ -338,3 +338,19 @@ TEST(EarthPressureStage, Stops) {
     sandWall(option4);
     EXPECT_THROW(option4.run(), ProblemStop);
 }
+
+TEST(EarthPressureStage, TinyPressureOfDeepTensionRows) {
+    // A clay with 2c = 80 over 0.07 pci stays in tension down to 1143 in: row 1025 (depth 1024)
+    // holds 1025 * 1e-12 = 1.025e-9, written 0.103E-08 (the exact product lies above the tie;
+    // a single-precision 1e-12 would give 0.102E-08).
+    StageRun run(1, 2, 220, 10.0);
+    run.soil() = soiltest::wall(1100, 5000);
+    addLayer(run.soil(), 1, 3000, 0.07, 40, 0);
+    testing::internal::CaptureStdout(); // the net force message
+    run.run();
+    testing::internal::GetCapturedStdout();
+    const auto qk = run.qkLines();
+    ASSERT_GT(qk.size(), 1025u);
+    EXPECT_EQ(qk[0], " 2201");
+    EXPECT_EQ(qk[1025], "      0.102E+04     0.103E-08     0.103E-08     0.000E+00");
+}
