@@ -153,9 +153,10 @@ void buildResistanceProfile(const SoilInput& soil, const ProfileGeometry& geomet
     p.layerCount = k;
     p.weightCount = 2 * k;
     p.strengthCount = 2 * k;
-    const double toRadians = static_cast<double>(3.1416f) / 180.0;
+    // Degrees to radians: phi * 3.1416 / 180, in that order (single-precision pi).
+    const double pi = static_cast<double>(3.1416f);
     for (int j = 1; j <= p.strengthCount; ++j)
-        p.phiAt[at(j)] *= toRadians;
+        p.phiAt[at(j)] = p.phiAt[at(j)] * pi / 180.0;
 
     // Below a water table inside the last layer the submerged weight continues to the deepest
     // strength point.
