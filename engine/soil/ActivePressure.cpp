@@ -148,6 +148,9 @@ void computeLayerForces(const LayerTable& table, ActivePressure& ap, const UnitL
         const double gammaEff =
             layer.drained && layer.belowWater ? layer.unitWeight - gw : layer.unitWeight;
         // Rectangle of the overburden, triangle of the layer's own weight, cohesion's relief.
+        // PA1 holds the overburden at the layer top (the uniform surface pressure included) and
+        // nothing of the point, line and strip surcharges: their pressure enters the pressure
+        // table row by row, so that PA1 and the net force check stay SIGVP * Ka * t * f.
         r.pa1 = layer.sigvp * r.ka * t * f;
         r.z1 = layer.top + t / 2.0;
         r.pa2 = t * t * gammaEff / 2.0 * r.ka * f;
