@@ -203,6 +203,16 @@ TEST(EarthPressureStage, SubStepsBySystem) {
     other.run();
     EXPECT_EQ(other.report.find("T OR F"), std::string::npos);
     EXPECT_NE(other.report.find("=  0.360E-01   F/ L**3"), std::string::npos);
+    const auto o = other.reportLines();
+    EXPECT_GE(findLine(o, "      FREE HEIGHT OF WALL                    =  0.120E+03  L"), 0);
+    EXPECT_GE(findLine(o, "      UNIFORM SURFACE PRESSURE     = 0.000E+00   F/ L**2"), 0);
+    EXPECT_GE(findLine(o, "                  L                         F/ L**2"), 0);
+    EXPECT_GE(
+        findLine(o, "        NO    F/ L**2    L     F/ L**2    L       F/ L**2    L       F/ L**2"),
+        0);
+    const int rows = findLine(o, "      *                SOIL INFORMATION                *");
+    ASSERT_GE(rows, 0);
+    EXPECT_EQ(o[rows + 3], "         1    120.0        0.0  30.0    0.070     T      0.00");
 }
 
 TEST(EarthPressureStage, WaterBelowTheSurface) {
