@@ -1,11 +1,16 @@
 #include "FixedFields.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace tervane::fixed {
 namespace {
+
+// Most digits after the point any field asks for; longer requests fill the field with stars.
+constexpr int kMaxFractionDigits = 60;
 
 void appendStars(std::string& out, int w) {
     if (w > 0) out.append(static_cast<std::size_t>(w), '*');
@@ -36,55 +41,77 @@ bool appendNonFinite(std::string& out, double v, int w) {
     return false;
 }
 
+// A small text buffer on the stack: report lines written inside the solver's iterations
+// allocate nothing.
+struct Buffer {
+    char text[192];
+    std::size_t size = 0;
+    void put(char c) {
+        if (size < sizeof text) text[size++] = c;
+    }
+    void put(const char* from, const char* to) {
+        while (from < to) put(*from++);
+    }
+    std::string_view view() const { return std::string_view(text, size); }
+};
+
+// Drops the optional leading zero of "0." (after the sign) when the field is one column short.
+std::string_view fitLeadingZero(Buffer& b, bool negative, int w) {
+    std::string_view text = b.view();
+    const std::size_t zeroAt = negative ? 1 : 0;
+    if (static_cast<int>(text.size()) > w && text.size() > zeroAt + 1 && text[zeroAt] == '0' &&
+        text[zeroAt + 1] == '.') {
+        if (negative) {
+            b.text[1] = '-';
+            return std::string_view(b.text + 1, b.size - 1);
+        }
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
 void appendExponent(std::string& out, double v, int w, int d, char letter) {
     if (appendNonFinite(out, v, w)) return;
-    if (d < 1) {
+    if (d < 1 || d > kMaxFractionDigits) {
         appendStars(out, w);
         return;
     }
     const bool negative = std::signbit(v);
     const double a = std::fabs(v);
-    char digits[64];
+    char digits[kMaxFractionDigits + 1];
     int exponent = 0;
     if (a == 0.0) {
-        for (int k = 0; k < d && k < 60; ++k) digits[k] = '0';
-        digits[d < 60 ? d : 60] = '\0';
+        std::fill(digits, digits + d, '0');
     } else {
-        // %.*e rounds the exact binary value to d significant digits (ties to even).
-        char buf[96];
-        std::snprintf(buf, sizeof buf, "%.*e", d - 1 < 60 ? d - 1 : 60, a);
+        // to_chars rounds the exact binary value to d significant digits (ties to even):
+        // "d.ddde+XX" (no point when d is 1).
+        char sci[kMaxFractionDigits + 16];
+        const auto r = std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
         int n = 0;
-        const char* p = buf;
-        for (; *p && *p != 'e'; ++p)
+        const char* p = sci;
+        for (; p < r.ptr && *p != 'e'; ++p)
             if (*p != '.') digits[n++] = *p;
-        digits[n] = '\0';
-        exponent = (*p == 'e') ? std::atoi(p + 1) + 1 : 1;
+        int e10 = 0;
+        if (p < r.ptr) std::from_chars(p + (p[1] == '+' ? 2 : 1), r.ptr, e10);
+        exponent = e10 + 1;
     }
-    char expText[16];
-    const int ae = std::abs(exponent);
-    if (ae <= 99)
-        std::snprintf(expText, sizeof expText, "%c%c%02d", letter, exponent < 0 ? '-' : '+', ae);
-    else if (ae <= 999)
-        std::snprintf(expText, sizeof expText, "%c%03d", exponent < 0 ? '-' : '+', ae);
-    else {
+    const int ae = exponent < 0 ? -exponent : exponent;
+    if (ae > 999) {
         appendStars(out, w);
         return;
     }
-    // Built on the stack: report lines written inside the solver's iterations allocate nothing.
-    char body[96];
-    const int length =
-        std::snprintf(body, sizeof body, "%s0.%s%s", negative ? "-" : "", digits, expText);
-    std::string_view text(body, static_cast<std::size_t>(length));
-    if (static_cast<int>(text.size()) > w) { // drop the leading 0
-        if (negative) {
-            body[1] = '-';
-            text = std::string_view(body + 1, text.size() - 1);
-        } else {
-            text.remove_prefix(1);
-        }
-    }
-    appendRight(out, text, w);
+    Buffer b;
+    if (negative) b.put('-');
+    b.put('0');
+    b.put('.');
+    b.put(digits, digits + d);
+    if (ae <= 99) b.put(letter);
+    b.put(exponent < 0 ? '-' : '+');
+    if (ae > 99) b.put(static_cast<char>('0' + ae / 100));
+    b.put(static_cast<char>('0' + ae / 10 % 10));
+    b.put(static_cast<char>('0' + ae % 10));
+    appendRight(out, fitLeadingZero(b, negative, w), w);
 }
 
 } // namespace
@@ -93,11 +120,7 @@ void appendX(std::string& out, int n) {
     if (n > 0) out.append(static_cast<std::size_t>(n), ' ');
 }
 
-void appendI(std::string& out, std::int64_t v, int w) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
-    appendRight(out, buf, w);
-}
+void appendI(std::string& out, std::int64_t v, int w) { appendI(out, v, w, 1); }
 
 void appendI(std::string& out, std::int64_t v, int w, int m) {
     // Iw.m: at least m digits, leading zeros added; a zero with m = 0 is all blanks.
@@ -105,16 +128,21 @@ void appendI(std::string& out, std::int64_t v, int w, int m) {
         appendX(out, w);
         return;
     }
-    char buf[40];
-    const unsigned long long mag =
-        v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-    std::snprintf(buf, sizeof buf, "%s%0*llu", v < 0 ? "-" : "", m < 30 ? m : 30, mag);
-    appendRight(out, buf, w);
+    const std::uint64_t mag =
+        v < 0 ? 0ULL - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    char digits[24];
+    const auto r = std::to_chars(digits, digits + sizeof digits, mag);
+    const int n = static_cast<int>(r.ptr - digits);
+    Buffer b;
+    if (v < 0) b.put('-');
+    for (int k = n; k < m && k < kMaxFractionDigits; ++k) b.put('0');
+    b.put(digits, r.ptr);
+    appendRight(out, b.view(), w);
 }
 
 void appendF(std::string& out, double v, int w, int d) {
     if (appendNonFinite(out, v, w)) return;
-    if (d < 0 || w <= 0) {
+    if (d < 0 || d > kMaxFractionDigits || w <= 0) {
         appendStars(out, w);
         return;
     }
@@ -125,19 +153,14 @@ void appendF(std::string& out, double v, int w, int d) {
         appendStars(out, w);
         return;
     }
-    char buf[160];
-    std::snprintf(buf, sizeof buf, "%.*f", d < 60 ? d : 60, a);
-    std::string body;
-    body.reserve(170);
-    if (negative) body += '-';
-    body += buf;
-    if (d == 0) body += '.';
-    if (static_cast<int>(body.size()) > w) {
-        const std::size_t zeroAt = negative ? 1 : 0;
-        if (body.size() > zeroAt + 1 && body[zeroAt] == '0' && body[zeroAt + 1] == '.')
-            body.erase(zeroAt, 1);
-    }
-    appendRight(out, body, w);
+    char fixedText[160];
+    const auto r = std::to_chars(fixedText, fixedText + sizeof fixedText, a,
+                                 std::chars_format::fixed, d);
+    Buffer b;
+    if (negative) b.put('-');
+    b.put(fixedText, r.ptr);
+    if (d == 0) b.put('.');
+    appendRight(out, fitLeadingZero(b, negative, w), w);
 }
 
 void appendE(std::string& out, double v, int w, int d) { appendExponent(out, v, w, d, 'E'); }
