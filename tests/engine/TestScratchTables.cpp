@@ -5,6 +5,7 @@
 #include "FixedFields.h"
 #include "InputReader.h"
 #include "PlotBlocks.h"
+#include "ScratchRecords.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -183,4 +184,30 @@ TEST(ScratchTables, CurveFileLimits) {
     double depths[tervane::kMaxCurves] = {};
     EXPECT_EQ(tervane::readGeneratedCurves(c.ctx, 0, depths), 0);
     EXPECT_EQ(c.closeAndRead(c.report, "report"), "\n" + std::string(20, ' ') + "\n");
+}
+
+TEST(ScratchTables, AbuttingFieldsAndThreeDigitExponents) {
+    TempDir dir;
+    // Strong-rock style records: no blank before y; the tiny and huge values carry three-digit
+    // exponents without the letter.
+    const std::string record = tervane::fixed::Line()
+                                   .i(3, 5)
+                                   .x(1)
+                                   .e(-4.8e-104, 10, 3)
+                                   .e(-12.5, 10, 3)
+                                   .e(2.5e150, 10, 3)
+                                   .e(0.5e-3, 10, 3)
+                                   .str();
+    ASSERT_EQ(record, "    3 -0.480-103-0.125E+02 0.250+151 0.500E-03");
+    writeFile(dir / "SOILDATA", record + "\n 7\n");
+    tervane::ScratchRecords r;
+    ASSERT_TRUE(r.loadFile((dir / "SOILDATA").string(), "SOILDATA"));
+    double v[5] = {};
+    r.numbers(v, 5);
+    EXPECT_DOUBLE_EQ(v[0], 3.0);
+    EXPECT_DOUBLE_EQ(v[1], -4.8e-104);
+    EXPECT_DOUBLE_EQ(v[2], -12.5);
+    EXPECT_DOUBLE_EQ(v[3], 2.5e150);
+    EXPECT_DOUBLE_EQ(v[4], 0.5e-3);
+    EXPECT_EQ(r.integer(), 7);
 }
