@@ -1,11 +1,10 @@
 #include "FreeReader.h"
 
 #include "EngineErrors.h"
+#include "FileText.h"
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace tervane {
@@ -114,10 +113,8 @@ void FreeReader::reset(std::string content, std::string what) {
 }
 
 bool FreeReader::loadFile(const std::string& path, std::string what) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
+    std::string content;
+    if (!readWholeFile(path, content)) return false;
     reset(std::move(content), std::move(what));
     return true;
 }

@@ -1,12 +1,11 @@
 #include "ScratchRecords.h"
 
 #include "EngineErrors.h"
+#include "FileText.h"
 #include "FreeReader.h"
 #include "StationBuilder.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace tervane {
 namespace {
@@ -21,13 +20,11 @@ bool isDigitOrPoint(char c) {
 } // namespace
 
 bool ScratchRecords::loadFile(const std::string& path, std::string what) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    m_text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!readWholeFile(path, m_text)) return false;
     m_what = std::move(what);
     m_pos = 0;
     m_line = 1;
-    return !in.bad();
+    return true;
 }
 
 // Fields written side by side without a blank ("-0.123E+02-0.456E+02") are split at a sign that
