@@ -70,13 +70,16 @@ void solveRecursion(const StationData& st, const WallRecord& wall, SolverWork& w
             // first station was taken over by another row leaves this station free.
             if (!work.slopeOpen || work.slopeOpenStation != s - 2) break;
             work.slopeOpen = false;
-            const double ratio = work.k3 == 0.0 ? 0.0 : k / work.k3;
-            const double denominator = 1.0 - (work.B3 * B[s - 1] + work.A3 - 1.0) * ratio;
+            // Each term is multiplied by k and then divided by k3, in that order (a quotient
+            // k/k3 taken first rounds differently); a zero k3 contributes nothing.
+            const double k3 = work.k3;
+            const auto scaled = [k, k3](double term) { return k3 == 0.0 ? 0.0 : term * k / k3; };
+            const double denominator = 1.0 - scaled(work.B3 * B[s - 1] + work.A3 - 1.0);
             const double gFactor = denominator == 0.0 ? 0.0 : 1.0 / denominator;
             A[s] = gFactor * A[s];
-            B[s] = gFactor * (work.B3 * A[s - 1] * ratio + B[s]);
+            B[s] = gFactor * (scaled(work.B3 * A[s - 1]) + B[s]);
             C[s] = gFactor *
-                   ((twoH * st.boundarySlope[s] + work.C3 + work.B3 * C[s - 1]) * ratio + C[s]);
+                   (scaled(twoH * st.boundarySlope[s] + work.C3 + work.B3 * C[s - 1]) + C[s]);
             break;
         }
         default: // 2, 4 and any other code: a specified deflection

@@ -50,6 +50,8 @@ private:
 void readGeneratedTable(RunContext& ctx) {
     EngineState& s = ctx.state;
     DistributedLoadTable& t = s.distributedLoad;
+    // The column heading comes first: a table that cannot be read is reported below it.
+    writeDistributedLoadHeading(ctx.report, s.labels);
     FreeReader in;
     if (!in.loadFile(ctx.scratchPath(kPressureFile).string(), kPressureFile))
         throw ProblemStop(
@@ -70,7 +72,6 @@ void readGeneratedTable(RunContext& ctx) {
         storeRow(t, r, v[0], v[1] * b, v[2] * b, v[3] * b);
         t.count = r + 1;
     }
-    writeDistributedLoadHeading(ctx.report, s.labels);
     forEachThinnedRow(t.count, s.control.unitSystem, t.count > kThinningThreshold, [&](int r) {
         const std::size_t i = static_cast<std::size_t>(r);
         writeDistributedLoadRow(ctx.report, t.depth[i], t.total[i]);
@@ -93,6 +94,9 @@ void readDistributedLoad(RunContext& ctx) {
     in.begin();
     const int count = in.integer();
     in.end();
+    if (count < 0)
+        throw ProblemStop(
+            "     ERROR STOP -- NUMBER OF DISTRIBUTED LOAD ROWS MUST NOT BE NEGATIVE");
     const int rows = checkedRowCount(count);
     for (int r = 0; r < rows; ++r) {
         double v[2];

@@ -1,17 +1,18 @@
 #include "FreeReader.h"
 
 #include "EngineErrors.h"
+#include "FileText.h"
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace tervane {
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
 
 // Longest token shown in a message; a longer one is cut.
 constexpr std::size_t kShownTokenLength = 24;
@@ -25,25 +26,85 @@ bool parseInt32(std::string_view text, std::int32_t& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-bool parseReal(std::string_view text, double& value) {
+namespace {
+
+// The text of a real with its exponent letter made "E": only digits, signs, a point and an
+// exponent are let through (no "inf", "nan" or hexadecimal forms). Returns the length, 0 when the
+// text cannot be a real.
+std::size_t realText(std::string_view text, char (&buf)[kMaxNumberText + 1]) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.size() > 64) return false;
-    // Only digits, one sign, a point and an exponent; no "inf", "nan" or hexadecimal forms.
-    char buf[72];
+    if (text.empty() || text.size() > kMaxNumberText) return 0;
     std::size_t n = 0;
     for (char c : text) {
         if (c == 'd' || c == 'D') c = 'E';
-        const bool ok = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' ||
-                        c == 'E';
-        if (!ok) return false;
+        const bool ok =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+        if (!ok) return 0;
         buf[n++] = c;
     }
-    const auto [end, ec] = std::from_chars(buf, buf + n, value, std::chars_format::general);
-    if (ec != std::errc() || end != buf + n) return false;
-    return std::isfinite(value);
+    return n;
+}
+
+// A well-formed real beyond the range of a double: true when it is too small to hold (it
+// underflows to zero), false when it is too large.
+bool underflows(std::string_view text) {
+    const std::size_t e = text.find_first_of("eE");
+    if (e == std::string_view::npos) return false; // plain digits never underflow
+    double mantissa = 0.0;
+    const std::string_view m = text.substr(0, e);
+    if (std::from_chars(m.data(), m.data() + m.size(), mantissa).ec != std::errc()) return false;
+    if (mantissa == 0.0) return true;
+    std::string_view x = text.substr(e + 1);
+    if (!x.empty() && x.front() == '+') x.remove_prefix(1);
+    long long exponent = 0;
+    const auto [end, ec] = std::from_chars(x.data(), x.data() + x.size(), exponent);
+    if (ec == std::errc::result_out_of_range) return !x.empty() && x.front() == '-';
+    if (ec != std::errc()) return false;
+    // Out of range means beyond 1.8E308 or below 4.9E-324: the decimal magnitude tells which.
+    return std::log10(std::fabs(mantissa)) + static_cast<double>(exponent) < 0.0;
+}
+
+} // namespace
+
+bool parseReal(std::string_view text, double& value) {
+    char buf[kMaxNumberText + 1];
+    const std::size_t n = realText(text, buf);
+    if (n == 0) return false;
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(buf, buf + n, v, std::chars_format::general);
+    if (end != buf + n) return false;
+    if (ec == std::errc::result_out_of_range) {
+        // A value too small for a double is zero (keeping its sign); a too large one is refused.
+        if (!underflows(std::string_view(buf, n))) return false;
+        value = buf[0] == '-' ? -0.0 : 0.0;
+        return true;
+    }
+    if (ec != std::errc() || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+bool isOutOfRange(std::string_view text) {
+    char buf[kMaxNumberText + 1];
+    const std::size_t n = realText(text, buf);
+    if (n == 0) return false;
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(buf, buf + n, v, std::chars_format::general);
+    return end == buf + n && ec == std::errc::result_out_of_range;
 }
 
 void FreeReader::reset(std::string content, std::string what) {
+    // Line ends CR LF and a lone CR (files from older systems) both become LF.
+    std::size_t out = 0;
+    for (std::size_t k = 0; k < content.size(); ++k) {
+        if (content[k] == '\r') {
+            content[out++] = '\n';
+            if (k + 1 < content.size() && content[k + 1] == '\n') ++k;
+        } else {
+            content[out++] = content[k];
+        }
+    }
+    content.resize(out);
     m_text = std::move(content);
     m_what = std::move(what);
     m_pos = 0;
@@ -52,15 +113,15 @@ void FreeReader::reset(std::string content, std::string what) {
 }
 
 bool FreeReader::loadFile(const std::string& path, std::string what) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
+    std::string content;
+    if (!readWholeFile(path, content)) return false;
     reset(std::move(content), std::move(what));
     return true;
 }
 
-void FreeReader::begin() { m_inRead = true; }
+void FreeReader::begin() {
+    m_inRead = true;
+}
 
 std::string_view FreeReader::nextToken() {
     while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
@@ -69,27 +130,35 @@ std::string_view FreeReader::nextToken() {
     }
     if (m_pos >= m_text.size()) failEnd();
     const std::size_t start = m_pos;
-    while (m_pos < m_text.size() && !isSeparator(m_text[m_pos])) ++m_pos;
+    while (m_pos < m_text.size() && !isSeparator(m_text[m_pos]))
+        ++m_pos;
     return std::string_view(m_text).substr(start, m_pos - start);
 }
 
 std::int32_t FreeReader::integer() {
     const std::string_view token = nextToken();
     std::int32_t v = 0;
-    if (!parseInt32(token, v)) failValue(token, "AN INTEGER");
+    if (!parseInt32(token, v)) {
+        double tooLarge = 0.0;
+        const bool wholeNumber =
+            token.find_first_of(".eEdD") == std::string_view::npos && parseReal(token, tooLarge);
+        failValue(token, wholeNumber ? "OUT OF RANGE" : "NOT AN INTEGER");
+    }
     return v;
 }
 
 double FreeReader::real() {
     const std::string_view token = nextToken();
     double v = 0.0;
-    if (!parseReal(token, v)) failValue(token, "A NUMBER");
+    if (!parseReal(token, v))
+        failValue(token, isOutOfRange(token) ? "OUT OF RANGE" : "NOT A NUMBER");
     return v;
 }
 
 void FreeReader::end() {
     // Skip the rest of the last line consumed, including its line end.
-    while (m_pos < m_text.size() && m_text[m_pos] != '\n') ++m_pos;
+    while (m_pos < m_text.size() && m_text[m_pos] != '\n')
+        ++m_pos;
     if (m_pos < m_text.size()) {
         ++m_pos;
         ++m_line;
@@ -99,13 +168,15 @@ void FreeReader::end() {
 
 void FreeReader::integers(std::int32_t* out, int n) {
     begin();
-    for (int k = 0; k < n; ++k) out[k] = integer();
+    for (int k = 0; k < n; ++k)
+        out[k] = integer();
     end();
 }
 
 void FreeReader::reals(double* out, int n) {
     begin();
-    for (int k = 0; k < n; ++k) out[k] = real();
+    for (int k = 0; k < n; ++k)
+        out[k] = real();
     end();
 }
 
@@ -114,7 +185,6 @@ std::string FreeReader::fixedText(int width) {
     std::size_t lineEnd = m_text.find('\n', m_pos);
     const std::size_t next = lineEnd == std::string::npos ? m_text.size() : lineEnd + 1;
     if (lineEnd == std::string::npos) lineEnd = m_text.size();
-    if (lineEnd > m_pos && m_text[lineEnd - 1] == '\r') --lineEnd;
     std::string out(static_cast<std::size_t>(width), ' ');
     const std::size_t take = std::min(lineEnd - m_pos, static_cast<std::size_t>(width));
     for (std::size_t k = 0; k < take; ++k) {
@@ -138,8 +208,8 @@ void FreeReader::failValue(std::string_view token, const char* kind) const {
         shown += (static_cast<unsigned char>(c) < 32 || c == 127) ? '?' : c;
     if (token.size() > kShownTokenLength) shown += "...";
     std::ostringstream msg;
-    msg << "     ERROR STOP -- " << m_what << " LINE " << m_line << ": \"" << shown
-        << "\" IS NOT " << kind;
+    msg << "     ERROR STOP -- " << m_what << " LINE " << m_line << ": \"" << shown << "\" IS "
+        << kind;
     throw ProblemStop(msg.str());
 }
 

@@ -3,11 +3,12 @@
 //
 // A read takes its values from the next line and continues onto following lines when the line
 // holds fewer values; values are separated by blanks, tabs, commas or line ends; whatever is left
-// of the last line consumed is skipped, so every read begins on a new line. LF and CR LF line ends
-// are both accepted. Title lines are fixed-width reads of one whole line.
+// of the last line consumed is skipped, so every read begins on a new line. LF, CR LF and lone CR
+// line ends are all accepted. Title lines are fixed-width reads of one whole line.
 //
 // Failures are ProblemStop exceptions with a report text naming the line: the data file ending
-// early, and a value that is not a number of the kind the read asks for.
+// early, a value that is not a number of the kind the read asks for, and a number beyond the
+// range of that kind.
 
 #include <cstdint>
 #include <string>
@@ -47,12 +48,16 @@ private:
     std::string m_text;
     std::string m_what;
     std::size_t m_pos = 0;
-    int m_line = 1;        // line of m_pos, 1-based
+    int m_line = 1; // line of m_pos, 1-based
     bool m_inRead = false;
 };
 
 // Locale-independent number parsing shared by the readers: the whole text must be the number.
 bool parseInt32(std::string_view text, std::int32_t& value);
-bool parseReal(std::string_view text, double& value); // accepts E or D exponents; finite only
+// Reals accept E or D exponents; a value too large for a double is refused (isOutOfRange tells it
+// from a text that is no number), one too small reads as zero.
+inline constexpr std::size_t kMaxNumberText = 64;
+bool parseReal(std::string_view text, double& value);
+bool isOutOfRange(std::string_view text);
 
 } // namespace tervane

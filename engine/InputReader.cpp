@@ -4,6 +4,10 @@
 #include "ReportEcho.h"
 #include "StationBuilder.h"
 
+#include <algorithm>
+#include <limits>
+#include <string>
+
 namespace tervane {
 namespace {
 
@@ -32,16 +36,21 @@ template <std::size_t n> std::array<double, n> readReals(FreeReader& in) {
     return v;
 }
 
-int readCount(FreeReader& in) {
+// One read of a row count; a negative count stops the problem, naming what it counts.
+int readCount(FreeReader& in, const char* what) {
     in.begin();
     const int n = in.integer();
     in.end();
+    if (n < 0)
+        throw ProblemStop(std::string("     ERROR STOP -- NUMBER OF ") + what +
+                          " MUST NOT BE NEGATIVE");
     return n;
 }
 
 // Rows of the spring table handed to the earth-pressure stage: the first and the last row give
 // the depths of the top and bottom supports (a row over several stations: its first station).
-void noteSupportRow(StationData& st, const WallRecord& wall, int row, int rows, int from, int to) {
+void noteSupportRow(StationData& st, const WallRecord& wall, long long row, long long rows,
+                    int from, int to) {
     const bool single = from == to;
     const double depth = static_cast<double>(from) * wall.incrementLength;
     if (row == 0) {
@@ -58,7 +67,7 @@ void noteSupportRow(StationData& st, const WallRecord& wall, int row, int rows, 
 
 void checkControlRecord(const ControlRecord& c) {
     for (int n : {c.restraintCount, c.stiffnessCount, c.modifierCount, c.userCurveCount,
-                  c.momentEICount, c.tiebackCount})
+                  c.stageCount, c.momentEICount, c.tiebackCount})
         if (n < 0) throw ProblemStop(kNegativeCount);
     if (c.loadOption < 0) throw ProblemStop(kBadLoadOption);
     if (c.pyOption < 0 || c.pyOption > 2) throw ProblemStop(kBadPYOption);
@@ -128,7 +137,7 @@ void readStiffnessAndLoads(RunContext& ctx) {
 
     // Concentrated loads (mode, from, to, lateral load, moment, axial load); the axial load is
     // stored with its sign reversed.
-    const int loads = readCount(in);
+    const int loads = readCount(in, "CONCENTRATED LOADS");
     RangeSpreader loadRows(st, n, {&st.Q, &st.T, &st.P});
     for (int k = 0; k < loads; ++k) {
         in.begin();
@@ -147,9 +156,10 @@ void readStiffnessAndLoads(RunContext& ctx) {
     }
 
     // Springs (from, to, mode, lateral, rotational), then tiebacks as single-station springs.
-    const int springs = readCount(in);
-    const int rows = springs + s.control.tiebackCount;
-    st.supportRows = rows;
+    const int springs = readCount(in, "SPRINGS");
+    // Rows of the spring table: both counts may be as large as an int holds.
+    const long long rows = static_cast<long long>(springs) + s.control.tiebackCount;
+    st.supportRows = static_cast<int>(std::min<long long>(rows, std::numeric_limits<int>::max()));
     RangeSpreader springRows(st, n, {&st.S, &st.R, nullptr});
     for (int k = 0; k < springs; ++k) {
         in.begin();
@@ -168,7 +178,7 @@ void readStiffnessAndLoads(RunContext& ctx) {
         const TiebackSpring t =
             tiebackSpring(s.control.unitSystem, wall, v[0], v[1], v[2], v[3], v[4], v[5]);
         const int previous = springRows.addRow(t.station, t.station, 1, {t.stiffness, 0.0, 0.0});
-        noteSupportRow(st, wall, springs + k, rows, t.station, t.station);
+        noteSupportRow(st, wall, static_cast<long long>(springs) + k, rows, t.station, t.station);
         writeTableRow(ctx.report, previous, t.station, t.station, 1,
                       {st.F[t.station], 0, t.stiffness, 0, 0, 0});
     }
@@ -210,23 +220,25 @@ void readSoilRecord(RunContext& ctx) {
     soil.stripLoad = q[4];
     soil.stripWidth = q[5];
 
-    const int surcharges = readCount(in);
+    const int surcharges = readCount(in, "SURCHARGE LOADS");
     if (surcharges > kMaxSurchargeRows) tooMuchData();
-    soil.surchargeCount = surcharges < 0 ? 0 : surcharges;
-    const double toLength = ctx.state.control.unitSystem == 2 ? 1.0 / kMillimetresPerMetre : 1.0;
+    soil.surchargeCount = surcharges;
+    // Distances and widths come in millimetres in SI units: divided by 1000 (not multiplied by
+    // 0.001, which is one unit in the last place off for many values).
+    const double perMetre = ctx.state.control.unitSystem == 2 ? kMillimetresPerMetre : 1.0;
     for (int k = 0; k < soil.surchargeCount; ++k) {
         SurchargeRow& r = soil.surcharges[static_cast<std::size_t>(k)];
         in.begin();
         r.type = in.integer();
         r.magnitude = in.real();
-        r.distance = in.real() * toLength;
-        r.width = in.real() * toLength;
+        r.distance = in.real() / perMetre;
+        r.width = in.real() / perMetre;
         in.end();
     }
 
-    const int layers = readCount(in);
+    const int layers = readCount(in, "SOIL LAYERS");
     if (layers > kMaxSoilLayers) tooMuchData();
-    soil.layerCount = layers < 0 ? 0 : layers;
+    soil.layerCount = layers;
     double previousBottom = 0.0;
     for (int k = 0; k < soil.layerCount; ++k) {
         SoilLayerRecord& l = soil.layers[static_cast<std::size_t>(k)];

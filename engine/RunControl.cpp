@@ -14,6 +14,8 @@
 namespace tervane {
 namespace {
 
+constexpr const char* kEmptyDataFile = "     ERROR STOP -- THE INPUT DATA FILE IS EMPTY";
+
 void console(const char* text) {
     std::fputs(text, stdout);
     std::fputc('\n', stdout);
@@ -37,7 +39,8 @@ bool readNames(const std::filesystem::path& workDir, RunState& run) {
     std::string line;
     std::getline(in, line);
     run.versionText = trimRight(line).substr(0, kVersionTextLength);
-    for (auto& p : run.paths) p.clear();
+    for (auto& p : run.paths)
+        p.clear();
     for (std::size_t k = 0; k < run.paths.size(); ++k) {
         if (!std::getline(in, line)) {
             console(" PLEASE CREATE AN INPUT DATA FILE AND SAVE IT");
@@ -73,7 +76,11 @@ void problemLoop(RunContext& ctx) {
     run.problemNumber = 0;
     run.plotMarker = 1;
     s.results.count = 0;
+    // The final result block carries the unit system of the last control record read in this
+    // run; before any, that of the per-problem defaults.
+    s.control = ControlRecord{};
     try {
+        if (ctx.data.atEnd()) throw ProblemStop(kEmptyDataFile);
         for (;;) {
             run.currentTitle = ctx.data.fixedText(kTitleReadLength) +
                                std::string(kTitleLength - kTitleReadLength, ' ');

@@ -1,12 +1,11 @@
 #include "ScratchRecords.h"
 
 #include "EngineErrors.h"
+#include "FileText.h"
 #include "FreeReader.h"
 #include "StationBuilder.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace tervane {
 namespace {
@@ -21,15 +20,17 @@ bool isDigitOrPoint(char c) {
 } // namespace
 
 bool ScratchRecords::loadFile(const std::string& path, std::string what) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    m_text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!readWholeFile(path, m_text)) return false;
     m_what = std::move(what);
     m_pos = 0;
     m_line = 1;
-    return !in.bad();
+    return true;
 }
 
+// Fields written side by side without a blank ("-0.123E+02-0.456E+02") are split at a sign that
+// follows a digit. A field whose exponent has three digits carries no exponent letter
+// ("0.480-103"): a sign after the mantissa of a number that has a point and no exponent yet is
+// that exponent, and the returned text gets its letter back ("0.480E-103").
 std::string_view ScratchRecords::nextNumberText() {
     while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
         if (m_text[m_pos] == '\n') ++m_line;
@@ -37,12 +38,27 @@ std::string_view ScratchRecords::nextNumberText() {
     }
     if (m_pos >= m_text.size()) failEnd();
     const std::size_t start = m_pos++;
+    bool hasPoint = m_text[start] == '.';
+    bool hasExponent = false;
+    std::size_t letterlessExponentAt = std::string::npos;
     while (m_pos < m_text.size() && !isSeparator(m_text[m_pos])) {
         const char c = m_text[m_pos];
-        if ((c == '-' || c == '+') && isDigitOrPoint(m_text[m_pos - 1])) break;
+        if ((c == '-' || c == '+') && isDigitOrPoint(m_text[m_pos - 1])) {
+            if (!hasPoint || hasExponent) break;
+            hasExponent = true;
+            letterlessExponentAt = m_pos;
+        }
+        if (c == '.') hasPoint = true;
+        if (c == 'E' || c == 'e' || c == 'D' || c == 'd') hasExponent = true;
         ++m_pos;
     }
-    return std::string_view(m_text).substr(start, m_pos - start);
+    const std::string_view text = std::string_view(m_text).substr(start, m_pos - start);
+    if (letterlessExponentAt == std::string::npos || text.size() + 1 > sizeof m_token) return text;
+    const std::size_t split = letterlessExponentAt - start;
+    text.copy(m_token, split);
+    m_token[split] = 'E';
+    text.substr(split).copy(m_token + split + 1, text.size() - split);
+    return std::string_view(m_token, text.size() + 1);
 }
 
 void ScratchRecords::endRecord() {

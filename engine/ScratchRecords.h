@@ -2,7 +2,8 @@
 // Records of the scratch file SOILDATA, read free-form one record at a time (each read starts on
 // a new line and may continue onto following lines). Fixed-width fields written without a blank
 // between them ("0.150E+02-0.310E+01") are taken as two numbers: a sign that follows a digit or a
-// decimal point starts a new number.
+// decimal point starts a new number, unless it is the exponent of a field whose three-digit
+// exponent is written without its letter ("0.480-103").
 
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ private:
     std::string m_what;
     std::size_t m_pos = 0;
     int m_line = 1;
+    char m_token[80]; // a number whose exponent letter was restored
 };
 
 } // namespace tervane

@@ -4,6 +4,7 @@
 #include "FixedFields.h"
 #include "soil/SoilReport.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tervane {
@@ -16,7 +17,7 @@ const double kDegreesPerRadian = static_cast<double>(57.2958f);
 // A user's active coefficient above this replaces the computed one.
 const double kOptionalKaThreshold = static_cast<double>(1e-7f);
 // Net active force below this is reported as negative.
-const double kNetForceFloor = static_cast<double>(1e-5f);
+constexpr double kNetForceFloor = 1e-5;
 
 void writeSlopeWarning(TextOut& notes, TextOut& report) {
     for (TextOut* out : {&notes, &report}) {
@@ -147,6 +148,9 @@ void computeLayerForces(const LayerTable& table, ActivePressure& ap, const UnitL
         const double gammaEff =
             layer.drained && layer.belowWater ? layer.unitWeight - gw : layer.unitWeight;
         // Rectangle of the overburden, triangle of the layer's own weight, cohesion's relief.
+        // PA1 holds the overburden at the layer top (the uniform surface pressure included) and
+        // nothing of the point, line and strip surcharges: their pressure enters the pressure
+        // table row by row, so that PA1 and the net force check stay SIGVP * Ka * t * f.
         r.pa1 = layer.sigvp * r.ka * t * f;
         r.z1 = layer.top + t / 2.0;
         r.pa2 = t * t * gammaEff / 2.0 * r.ka * f;
@@ -171,12 +175,15 @@ void computeLayerForces(const LayerTable& table, ActivePressure& ap, const UnitL
         report.line(row.str());
     }
 
-    // Water forces of the rows from the water table to the excavation level.
+    // Water forces of the rows from the water table to the excavation level. Without a row top
+    // at the water table (LW = 0) the table starts at the ground surface: every row lies below a
+    // water table above the surface, none below one deeper than the profile (the table is then
+    // written with its heading and no rows).
     const int LW = table.waterRow;
-    if (LW >= 1 && LW <= LP - 1) {
+    if (LW <= LP - 1) {
         writeWaterHeading(report);
         const double dwb = table.waterDepth;
-        for (int L = LW; L <= LP - 1; ++L) {
+        for (int L = std::max(LW, 1); L <= LP - 1; ++L) {
             const LayerRow& layer = table.row(L);
             ActivePressureRow& r = ap.row(L);
             if (!layer.drained || !layer.belowWater) continue;

@@ -102,7 +102,11 @@ void subdivideLayers(const SoilInput& soil, int unitSystem, LayerTable& t) {
         if (t.excavationRow == 0 && std::fabs(t.row(r).top - soil.freeHeight) < kSoilDepthTolerance)
             t.excavationRow = r;
         t.row(r).belowWater = t.row(r).top >= soil.waterDepthBackfill - kSoilDepthTolerance;
-        if (t.waterRow == 0 && t.row(r).belowWater) t.waterRow = r;
+        // LW is the row split off at the water table; a water table above the ground surface or
+        // below the profile has no such row and leaves LW at 0.
+        if (t.waterRow == 0 &&
+            std::fabs(t.row(r).top - soil.waterDepthBackfill) < kSoilDepthTolerance)
+            t.waterRow = r;
     }
 }
 

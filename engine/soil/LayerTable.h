@@ -39,7 +39,7 @@ struct LayerRow {
 struct LayerTable {
     int count = 0;         // NL
     int excavationRow = 0; // LP: row whose top is the excavation level (0: none)
-    int waterRow = 0;      // LW: first row below the backfill water table (0: none)
+    int waterRow = 0;      // LW: row whose top is the backfill water table (0: no row top there)
     bool overFull = false; // the subdivision needed more rows than the table holds
     double gammaW = 0;
     double waterDepth = 0;                          // DWb

@@ -22,7 +22,9 @@ double widthRatio(double activeWidth, double pyWidth) {
 // Rows are in ascending depth. Above the first row or below the last the value is 1. Otherwise
 // the first row j >= 2 at or below the depth decides: exactly at row j's depth its value holds,
 // or the next row's when that row repeats the depth (a step in the table); exactly at the last
-// row's depth the first row found there; in between, linear interpolation from row j-1 to row j.
+// row's depth the first row found there, even when a later row repeats that depth (a step at
+// the end of the table keeps its upper value); in between, linear interpolation from row j-1
+// to row j.
 double modifierTableValue(const ModifierTable& table, const double* values, double depth) {
     const int n = std::min(table.count, kMaxModifierRows);
     if (n <= 0) return 1.0;
@@ -32,7 +34,7 @@ double modifierTableValue(const ModifierTable& table, const double* values, doub
     for (int j = 1; j < n; ++j) {
         if (depth > at(j)) continue;
         if (depth == at(j)) {
-            const bool stepBelow = j + 1 < n && at(j + 1) == at(j);
+            const bool stepBelow = depth != at(n - 1) && at(j + 1) == at(j);
             return stepBelow ? values[j + 1] : values[j];
         }
         const double span = at(j) - at(j - 1);

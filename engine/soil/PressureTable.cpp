@@ -10,11 +10,11 @@ namespace tervane {
 namespace {
 
 // Pressures below this are replaced by row number * kTinyPressure, so that the table never
-// holds a zero or negative total (single-precision constants).
-const double kPressureFloor = static_cast<double>(1e-5f);
-const double kTinyPressure = static_cast<double>(1e-12f);
+// holds a zero or negative total.
+constexpr double kPressureFloor = 1e-5;
+constexpr double kTinyPressure = 1e-12;
 // A uniform surface pressure below this adds no surcharge part.
-const double kNoUniformPressure = static_cast<double>(1e-6f);
+constexpr double kNoUniformPressure = 1e-6;
 // Sub-steps per length unit: one per inch or length unit, twenty per metre.
 int stepsPerUnit(int unitSystem) {
     return unitSystem == 2 ? 20 : 1;

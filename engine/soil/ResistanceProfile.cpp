@@ -153,9 +153,10 @@ void buildResistanceProfile(const SoilInput& soil, const ProfileGeometry& geomet
     p.layerCount = k;
     p.weightCount = 2 * k;
     p.strengthCount = 2 * k;
-    const double toRadians = static_cast<double>(3.1416f) / 180.0;
+    // Degrees to radians: phi * 3.1416 / 180, in that order (single-precision pi).
+    const double pi = static_cast<double>(3.1416f);
     for (int j = 1; j <= p.strengthCount; ++j)
-        p.phiAt[at(j)] *= toRadians;
+        p.phiAt[at(j)] = p.phiAt[at(j)] * pi / 180.0;
 
     // Below a water table inside the last layer the submerged weight continues to the deepest
     // strength point.
@@ -202,7 +203,7 @@ void writeStrengthDataSection(TextOut& report, const ResistanceProfile& p,
     report.emptyLines(1);
     report.line(
         Line().x(13).text("X,").x(11).text("S,").x(2).text("PHI,DEGREES").x(12).text("E50").str());
-    const double e50None = static_cast<double>(1e-6f);
+    constexpr double e50None = 1e-6; // E50 at or below this is shown as not given
     for (int j = 1; j <= p.strengthCount; ++j) {
         Line row;
         row.f(H + p.strengthDepth[at(j)], 15, 2)

@@ -15,7 +15,7 @@ namespace {
 // A value below this counts as missing at a layer boundary (the other layer's value is used).
 constexpr double kNoValue = 1e-20;
 // Below this span the mean unit weight is the first positive point value.
-const double kShortSpan = static_cast<double>(1e-6f);
+constexpr double kShortSpan = 1e-6;
 
 std::size_t at(int j) {
     return static_cast<std::size_t>(j);

@@ -136,3 +136,57 @@ TEST(EndToEnd, WarningsOfTheLastIteration) {
         << s.out.report;
     EXPECT_EQ(s.harness->state().results.count, 12);
 }
+
+TEST(EndToEnd, HundredIterationsWithoutClosureAndTheUnitLabelsOfEverySystem) {
+    // A stiff wall of 10 increments of 12 carried only by eleven equal curves (flag 0: the free
+    // height is below the toe), 1800 at station 5. Per unit length the curves run through
+    // (-1, 10), (0, 0), (1, -10), (2, -5): k = 10 up to y = 1, then softening. Per station (x h):
+    // on the first segments 120 each, 1320 in all, so w = 1800/1320 = 1.364; there the softening
+    // segment (S = -60, Q0 = -180 per station) gives w = (1800 - 1980)/(-660) = 0.273, which lies
+    // on the first segment again: the solution swings between the two for ever.
+    std::string curves;
+    for (int s = 0; s <= 10; ++s)
+        curves += std::to_string(s) + "\t4\t1\t1\r\n-1\t10\r\n0\t0\r\n1\t-10\r\n2\t-5\r\n";
+    for (int units : {1, 2, 3}) {
+        EngineHarness h;
+        const EngineOutput out =
+            h.run("Oscillating wall\r\n" + std::to_string(units) +
+                  " 0\t1\t0\t0\t1 11 1 0 0\r\n10 12\t100\t0.0001\t1000\t12\r\n0\t10\t1\t1E12\r\n"
+                  "1\r\n1\t5\t5\t1800\t0\t0\r\n0\r\n" +
+                  curves + "0\r\n");
+        ASSERT_EQ(out.result, 0);
+        const std::string len3 = units == 1 ? " IN" : units == 2 ? "  M" : "  L";
+        const std::string force4 = units == 1 ? " LBS" : units == 2 ? "  KN" : "   F";
+        const std::string len2 = units == 1 ? "IN" : units == 2 ? " M" : " L";
+        const std::string force3 = units == 1 ? "LBS" : units == 2 ? " KN" : "  F";
+        const std::string sp12(12, ' ');
+        EXPECT_NE(out.report.find(
+                      "\n\n\n     RESULTS -- ITERATION100\n     --------------------\n"
+                      "\n     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n"
+                      "\n   STA I      X         DEFL.       SLOPE      MOMENT      SHEAR    "
+                      "NET REACT/STA    EI \n" +
+                      sp12 + len3 + std::string(9, ' ') + len3 + std::string(19, ' ') + force3 +
+                      "-" + len2 + std::string(7, ' ') + force4 + std::string(8, ' ') + force4 +
+                      std::string(7, ' ') + force3 + "-" + len2 +
+                      "**2\n   ------    ----        ----       -----      ------      ------    "
+                      "---------    ----------\n     0   0.000E+00   0.273E+00"),
+                  std::string::npos)
+            << units << "\n"
+            << out.report;
+        // The curve echo's point heading.
+        EXPECT_NE(out.report.find("\n" + std::string(20, ' ') + len3 + std::string(16, ' ') +
+                                  force4 + "/" + len2 + "\n"),
+                  std::string::npos)
+            << units;
+        // The monitor swings between the two solutions up to the hundredth line.
+        const auto notes = lines(out.notes);
+        ASSERT_GE(notes.size(), 5u + 100u);
+        EXPECT_EQ(
+            notes[notes.size() - 2],
+            "     99       NO         11   0.136E+01 0.136E+01 0.136E+01 0.136E+01 0.136E+01");
+        EXPECT_EQ(
+            notes.back(),
+            "    100       NO         11   0.273E+00 0.273E+00 0.273E+00 0.273E+00 0.273E+00");
+        EXPECT_EQ(h.state().solverOutcome.iterations, 100);
+    }
+}

@@ -2,10 +2,12 @@
 // become, plot blocks 1 and 2, and the stops of the input checks.
 
 #include "EngineHarness.h"
+#include "InputReader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 using namespace testsupport;
 
@@ -325,4 +327,33 @@ TEST(ProblemInput, UserCurvesEchoedAndStoredWithTheirMultipliers) {
     EXPECT_DOUBLE_EQ(st.curves[0].qc[1], 300.0);
     EXPECT_DOUBLE_EQ(st.curves[1].w[2], 4.0);
     EXPECT_DOUBLE_EQ(st.curves[1].qc[2], -480.0);
+}
+
+TEST(ProblemInput, SurchargeDistancesInMillimetresAreDividedByAThousand) {
+    // Record 13 of an SI problem read on its own: surcharge distances and widths come in mm.
+    // 3300 mm / 1000 is 3.3 exactly as the division rounds it; 3300 * 0.001 is one unit in the
+    // last place above it.
+    for (int units : {2, 1}) {
+        auto state = std::make_unique<tervane::EngineState>();
+        state->control.unitSystem = units;
+        tervane::FreeReader data;
+        data.reset("4\t1\t1\t0\t0\t1\t1\t0\n0\t0\t0\t0\t0\t0\n2\n1\t10\t3300\t700\n"
+                   "3\t5\t1500\t2700\n0\n",
+                   "DATA FILE");
+        tervane::TextOut report, plot, notes;
+        tervane::RunContext ctx{*state, data, report, plot, notes, "."};
+        tervane::readSoilRecord(ctx);
+        const tervane::SoilInput& soil = state->soil;
+        ASSERT_EQ(soil.surchargeCount, 2);
+        const double scale = units == 2 ? 1000.0 : 1.0;
+        EXPECT_EQ(soil.surcharges[0].distance, 3300.0 / scale) << units;
+        EXPECT_EQ(soil.surcharges[0].width, 700.0 / scale) << units;
+        EXPECT_EQ(soil.surcharges[1].distance, 1500.0 / scale) << units;
+        EXPECT_EQ(soil.surcharges[1].width, 2700.0 / scale) << units;
+        if (units == 2) {
+            EXPECT_EQ(soil.surcharges[0].distance, 3.3);
+            EXPECT_EQ(soil.surcharges[0].width, 0.7);
+        }
+        EXPECT_TRUE(data.atEnd());
+    }
 }

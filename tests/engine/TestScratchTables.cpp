@@ -5,6 +5,7 @@
 #include "FixedFields.h"
 #include "InputReader.h"
 #include "PlotBlocks.h"
+#include "ScratchRecords.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -91,13 +92,24 @@ TEST(ScratchTables, ThinningStepBySystemAndCapacity) {
     EXPECT_EQ(tervane::forEachThinnedRow(13, 2, true, take), 4); // 0, 4, 8, 12: last reached
     EXPECT_EQ(tervane::forEachThinnedRow(7, 3, true, [](int) {}), 7);
 
-    Context c(1);
-    writeFile(c.dir / "QKTEMP.001", "2001\n");
-    try {
-        tervane::readGeneratedTable(c.ctx);
-        FAIL() << "no stop";
-    } catch (const tervane::ProblemStop& s) {
-        EXPECT_EQ(s.reportText(), "     TOO MUCH DATA FOR AVAILABLE STORAGE");
+    // A table too long for the distributed-load table, and one cut short: the stop comes after
+    // the column heading, which is written before the file is read.
+    for (const char* file : {"2001\n", "2\n0 1 1 0\n"}) {
+        Context c(2);
+        writeFile(c.dir / "QKTEMP.001", file);
+        try {
+            tervane::readGeneratedTable(c.ctx);
+            FAIL() << "no stop";
+        } catch (const tervane::ProblemStop& s) {
+            EXPECT_EQ(s.reportText(), std::string(file) == "2001\n"
+                                          ? "     TOO MUCH DATA FOR AVAILABLE STORAGE"
+                                          : "     ERROR STOP -- END OF QKTEMP.001 REACHED BEFORE "
+                                            "ALL DATA WERE READ");
+        }
+        EXPECT_EQ(lines(c.closeAndRead(c.report, "report")),
+                  (std::vector<std::string>{"", "", "         DEPTH         ACTIVE EARTH PRESSURE",
+                                            "           M                   KN/ M",
+                                            "        --------       ------------------------"}));
     }
 }
 
@@ -172,4 +184,30 @@ TEST(ScratchTables, CurveFileLimits) {
     double depths[tervane::kMaxCurves] = {};
     EXPECT_EQ(tervane::readGeneratedCurves(c.ctx, 0, depths), 0);
     EXPECT_EQ(c.closeAndRead(c.report, "report"), "\n" + std::string(20, ' ') + "\n");
+}
+
+TEST(ScratchTables, AbuttingFieldsAndThreeDigitExponents) {
+    TempDir dir;
+    // Strong-rock style records: no blank before y; the tiny and huge values carry three-digit
+    // exponents without the letter.
+    const std::string record = tervane::fixed::Line()
+                                   .i(3, 5)
+                                   .x(1)
+                                   .e(-4.8e-104, 10, 3)
+                                   .e(-12.5, 10, 3)
+                                   .e(2.5e150, 10, 3)
+                                   .e(0.5e-3, 10, 3)
+                                   .str();
+    ASSERT_EQ(record, "    3 -0.480-103-0.125E+02 0.250+151 0.500E-03");
+    writeFile(dir / "SOILDATA", record + "\n 7\n");
+    tervane::ScratchRecords r;
+    ASSERT_TRUE(r.loadFile((dir / "SOILDATA").string(), "SOILDATA"));
+    double v[5] = {};
+    r.numbers(v, 5);
+    EXPECT_DOUBLE_EQ(v[0], 3.0);
+    EXPECT_DOUBLE_EQ(v[1], -4.8e-104);
+    EXPECT_DOUBLE_EQ(v[2], -12.5);
+    EXPECT_DOUBLE_EQ(v[3], 2.5e150);
+    EXPECT_DOUBLE_EQ(v[4], 0.5e-3);
+    EXPECT_EQ(r.integer(), 7);
 }

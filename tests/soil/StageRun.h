@@ -3,6 +3,7 @@
 // and returns the report, run notes and QKTEMP.001 it wrote.
 
 #include "FreeReader.h"
+#include "ReportLines.h"
 #include "RunContext.h"
 #include "SoilTestData.h"
 #include "TestSupport.h"
@@ -55,12 +56,5 @@ private:
         qktemp = testsupport::readFile(dir / "QKTEMP.001");
     }
 };
-
-// Index of the first line equal to `text`, or -1.
-inline int findLine(const std::vector<std::string>& lines, const std::string& text) {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i] == text) return static_cast<int>(i);
-    return -1;
-}
 
 } // namespace soiltest

@@ -66,6 +66,19 @@ TEST(PYModifiers, TableInterpolationStepsAndOutside) {
     EXPECT_DOUBLE_EQ(curveMultipliers(midStep, 90, 60, 24, 100).p, 0.35);
     EXPECT_DOUBLE_EQ(curveMultipliers(midStep, 180, 60, 24, 100).p, 0.9);
 
+    // A step at the end of the table: exactly at the last depth the first row found there holds
+    // (0.6, 1.0), not the repeated row below it; a step inside the table takes the lower row.
+    const ModifierTable endStep =
+        table({{100, 0.3, 1}, {150, 0.5, 1}, {150, 0.8, 2}, {240, 0.6, 1}, {240, 0.7, 3}});
+    const auto end = [&](double z) { return curveMultipliers(endStep, z, 60, 24, 100); };
+    EXPECT_EQ(end(240).p, 0.6);
+    EXPECT_EQ(end(240).y, 1.0);
+    EXPECT_EQ(end(150).p, 0.8);
+    EXPECT_EQ(end(150).y, 2.0);
+    EXPECT_DOUBLE_EQ(end(120).p, 0.38); // 0.3 + 0.2 * 20/50
+    EXPECT_DOUBLE_EQ(end(195).p, 0.7);  // 0.8 - 0.2 * 45/90
+    EXPECT_EQ(end(240.5).p, 1.0);
+
     const ModifierTable single = table({{150, 0.7, 0.9}});
     EXPECT_EQ(curveMultipliers(single, 150, 60, 24, 100).p, 0.7);
     EXPECT_EQ(curveMultipliers(single, 151, 60, 24, 100).p, 1.0);

@@ -72,7 +72,10 @@ TEST(EarthPressureStage, SandLayerTriangularTable) {
         findLine(rep, "       1       0.00  60.00     168.00  80.00      -0.00  -0.00       0.00"),
         0);
     EXPECT_EQ(run.report.find("Net active pressure"), std::string::npos);
-    EXPECT_EQ(run.report.find("ACTIVE WATER PRESSURE"), std::string::npos);
+    // The water table (500) lies below the profile: the water table of forces has no row.
+    const int water = findLine(rep, "      *      ACTIVE WATER PRESSURE OF EACH LAYER       *");
+    ASSERT_GE(water, 0);
+    EXPECT_EQ(rep.size(), static_cast<std::size_t>(water + 6));
     EXPECT_DOUBLE_EQ(run.state->soilProfiles.sigvH, 120 * 0.07);
 
     // Rows every inch; at depth 60 the total is 0.07 * 60 / 3 = 1.4. The count reaches the
@@ -200,6 +203,16 @@ TEST(EarthPressureStage, SubStepsBySystem) {
     other.run();
     EXPECT_EQ(other.report.find("T OR F"), std::string::npos);
     EXPECT_NE(other.report.find("=  0.360E-01   F/ L**3"), std::string::npos);
+    const auto o = other.reportLines();
+    EXPECT_GE(findLine(o, "      FREE HEIGHT OF WALL                    =  0.120E+03  L"), 0);
+    EXPECT_GE(findLine(o, "      UNIFORM SURFACE PRESSURE     = 0.000E+00   F/ L**2"), 0);
+    EXPECT_GE(findLine(o, "                  L                         F/ L**2"), 0);
+    EXPECT_GE(
+        findLine(o, "        NO    F/ L**2    L     F/ L**2    L       F/ L**2    L       F/ L**2"),
+        0);
+    const int rows = findLine(o, "      *                SOIL INFORMATION                *");
+    ASSERT_GE(rows, 0);
+    EXPECT_EQ(o[rows + 3], "         1    120.0        0.0  30.0    0.070     T      0.00");
 }
 
 TEST(EarthPressureStage, WaterBelowTheSurface) {
@@ -222,13 +235,30 @@ TEST(EarthPressureStage, WaterBelowTheSurface) {
     EXPECT_NEAR(qkRow(run.qkLines(), 101)[1], 40 * 0.07 * ka + 60 * (0.07 - gw) * ka + 60 * gw,
                 5e-3);
 
-    // Water deeper than the profile: no water rows at all.
+    // Water deeper than the profile: no row top at the water table (LW = 0), so the table starts
+    // at the surface; it is written with its heading and holds no row.
     StageRun dry(1, 2, 240, 1.0);
     dry.soil() = soiltest::wall(120, 1000);
     addLayer(dry.soil(), 4, 300, 0.07, 0, 30);
     dry.run();
     EXPECT_EQ(dry.state->soilProfiles.layers.waterRow, 0);
-    EXPECT_EQ(dry.report.find("ACTIVE WATER PRESSURE"), std::string::npos);
+    const auto dryRep = dry.reportLines();
+    const int empty = findLine(dryRep, "      *      ACTIVE WATER PRESSURE OF EACH LAYER       *");
+    ASSERT_GE(empty, 0);
+    ASSERT_EQ(dryRep.size(), static_cast<std::size_t>(empty + 6));
+    EXPECT_EQ(dryRep[empty + 2], "");
+    EXPECT_EQ(dryRep[empty + 3], "       LAYER    PW1     Z1       PW2     Z2                ");
+    EXPECT_EQ(dryRep[empty + 4], "        NO             ");
+    EXPECT_EQ(dryRep[empty + 5], "");
+    EXPECT_DOUBLE_EQ(dry.state->soilProfiles.active.row(1).pw1, 0.0);
+
+    // Water inside the profile but below the excavation level: LW > LP - 1, no water table.
+    StageRun low(1, 2, 240, 1.0);
+    low.soil() = soiltest::wall(120, 200);
+    addLayer(low.soil(), 4, 300, 0.07, 0, 30);
+    low.run();
+    EXPECT_EQ(low.state->soilProfiles.layers.waterRow, 3);
+    EXPECT_EQ(low.report.find("ACTIVE WATER PRESSURE"), std::string::npos);
 }
 
 TEST(EarthPressureStage, UniformPressureAndSurcharges) {
@@ -317,4 +347,20 @@ TEST(EarthPressureStage, Stops) {
     StageRun option4(1, 4, 240, 1.0);
     sandWall(option4);
     EXPECT_THROW(option4.run(), ProblemStop);
+}
+
+TEST(EarthPressureStage, TinyPressureOfDeepTensionRows) {
+    // A clay with 2c = 80 over 0.07 pci stays in tension down to 1143 in: row 1025 (depth 1024)
+    // holds 1025 * 1e-12 = 1.025e-9, written 0.103E-08 (the exact product lies above the tie;
+    // a single-precision 1e-12 would give 0.102E-08).
+    StageRun run(1, 2, 220, 10.0);
+    run.soil() = soiltest::wall(1100, 5000);
+    addLayer(run.soil(), 1, 3000, 0.07, 40, 0);
+    testing::internal::CaptureStdout(); // the net force message
+    run.run();
+    testing::internal::GetCapturedStdout();
+    const auto qk = run.qkLines();
+    ASSERT_GT(qk.size(), 1025u);
+    EXPECT_EQ(qk[0], " 2201");
+    EXPECT_EQ(qk[1025], "      0.102E+04     0.103E-08     0.103E-08     0.000E+00");
 }

@@ -182,3 +182,21 @@ TEST(ResistanceProfile, StrengthDataSection) {
     EXPECT_EQ(l[28], "          10.00   0.0000D+00       36.000          -----");
     EXPECT_EQ(l[31], "          38.00   0.2800D+01       33.600     0.5000D-02");
 }
+
+TEST(ResistanceProfile, E50ShownOnlyAboveOneMillionth) {
+    // A clay whose E50 runs from 1e-6 (not given: dashes, the limit included) to 2e-6.
+    SoilInput s = wall(10, 100);
+    addLayer(s, 1, 30, 0.06, 2, 0, 1e-6, 100);
+    s.layers[0].bottom[3] = 2e-6;
+    ResistanceProfile p;
+    buildResistanceProfile(s, ProfileGeometry{1, 30, 1}, p);
+    testsupport::TempDir dir;
+    TextOut report;
+    ASSERT_TRUE(report.open((dir / "r.txt").string()));
+    writeStrengthDataSection(report, p, UnitLabels::forSystem(1));
+    report.close();
+    const auto l = testsupport::lines(testsupport::readFile(dir / "r.txt"));
+    ASSERT_GE(l.size(), 2u);
+    EXPECT_EQ(l[l.size() - 2], "          10.00   0.2000D+01        0.000          -----");
+    EXPECT_EQ(l[l.size() - 1], "          30.00   0.2000D+01        0.000     0.2000D-05");
+}
