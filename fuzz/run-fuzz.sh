@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for the given time, one after the other, with
-# one job (the build machine is shared).
+# one job (the build machine is shared). The fuzzer runs in fork mode with a single worker, so a
+# finding is saved and the run goes on to the end of its time.
 #   fuzz/run-fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 # The corpus grows in build-fuzz/corpus/TARGET/ and is kept between runs, so a later run goes on
 # from where the last one stopped. Findings land in build-fuzz/findings/TARGET/; copy each
@@ -25,6 +26,7 @@ for t in "${targets[@]}"; do
     rm -f "$corpus/README"
     echo "== $t for ${seconds}s"
     build-fuzz/bin/$t "$corpus" -dict=fuzz/tervane.dict -max_total_time="$seconds" -timeout=5 \
-        -rss_limit_mb=2048 -max_len=8192 -close_fd_mask=1 -artifact_prefix="$findings/" -print_final_stats=1 \
-        2>&1 | tee "build-fuzz/$t.log" | grep -E '^(#[0-9]+.*(pulse|DONE)|stat::|==|SUMMARY|artifact)' || true
+        -rss_limit_mb=2048 -max_len=8192 -close_fd_mask=1 -fork=1 -ignore_crashes=1 \
+        -ignore_timeouts=1 -ignore_ooms=1 -artifact_prefix="$findings/" -print_final_stats=1 \
+        2>&1 | tee "build-fuzz/$t.log" | grep -E '^(#[0-9]+: |stat::|==|SUMMARY|INFO: (fuzzed|exiting)|.*artifact)' || true
 done
