@@ -1,0 +1,45 @@
+#include "MdiHost.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+namespace tervane {
+
+namespace {
+QPointer<QMdiArea> g_area;
+}
+
+void SetMdiArea(QMdiArea* area) {
+    g_area = area;
+}
+
+QMdiArea* MdiArea() {
+    return g_area.data();
+}
+
+QMdiSubWindow* AddMdiChild(QWidget* child, bool maximised) {
+    if (g_area.isNull()) {
+        if (maximised)
+            child->showMaximized();
+        else
+            child->show();
+        return nullptr;
+    }
+    QMdiSubWindow* window = g_area->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (maximised)
+        window->showMaximized();
+    else
+        window->show();
+    return window;
+}
+
+QMdiSubWindow* MdiWindowOf(const QWidget* child) {
+    for (QWidget* w = child ? child->parentWidget() : nullptr; w; w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) return sub;
+    }
+    return nullptr;
+}
+
+} // namespace tervane
