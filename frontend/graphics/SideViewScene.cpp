@@ -19,8 +19,6 @@ constexpr long double kPixelLimit = 4.0e6L;
 constexpr long double kDegreesToRadians = 0.0174533L;
 // The view area grows by 5 % beyond the wall and the origin.
 constexpr long double kAreaGrowth = 1.05L;
-// Significant digits of the layer values on the sketch.
-constexpr int kValueDigits = 15;
 
 int pixel(long double v) {
     if (std::isnan(v)) return 0;
@@ -49,10 +47,6 @@ TPrimitive text(QPoint at, const QString& s, TSceneColour colour) {
     return p;
 }
 
-QString general(long double v) {
-    return FormatGeneral(v, kValueDigits);
-}
-
 } // namespace
 
 // What differs between the window and the page.
@@ -75,7 +69,7 @@ struct TSideViewScene::TSurface {
     int labelRow = 5;
     TSceneColour ink = TSceneColour::WindowText;
     std::function<int(long double)> row;
-    std::function<int(long double)> wallColumn;
+    std::function<int(long double)> wallColumn; // x across of the wall outline and plan sketch
 
     int across(long double fraction) const { return pixel(fraction * width); }
 };
@@ -250,10 +244,11 @@ void TSideViewScene::drawOn(const TProgramData& project, const TSurface& s,
             const TGridTable* params = layers.Cell(2, i).AsTable();
             const int needed = type == 5 ? 3 : 2;
             if (!params || params->RowCount() < 2 || params->ColumnCount() < needed) continue;
-            const long double cohesion = type == 5 ? params->Cell(2, 1).AsFloat() : 0;
+            // The values of the layer's bottom row, written as its table shows them.
+            const QString cohesion = type == 5 ? params->Cell(2, 1).AsText() : QString();
             out.push_back(text(QPoint(at.x(), at.y() + s.textHeight),
-                               SoilPropertyLine(type, params->Cell(1, 1).AsFloat(),
-                                                params->Cell(0, 1).AsFloat(), cohesion),
+                               SoilPropertyLine(type, params->Cell(1, 1).AsText(),
+                                                params->Cell(0, 1).AsText(), cohesion),
                                s.ink));
         }
     }
@@ -311,7 +306,9 @@ void TSideViewScene::drawOn(const TProgramData& project, const TSurface& s,
         }
     }
 
-    // Plan sketch: the wall's piles seen from above, through the window's mapping.
+    // Plan sketch: the piles seen from above, five circles of the p-y width at the spacing of the
+    // active width, each surface through its own mapping (the page's circles in printer pixels,
+    // so that where they fall does not depend on the printer's resolution).
     const long double wa = project.ActiveWidth;
     const long double wp = project.PYWidth;
     if (wa > 0 && wp > 0) {
@@ -324,7 +321,8 @@ void TSideViewScene::drawOn(const TProgramData& project, const TSurface& s,
             const long double cy = cy0 + spacing * i;
             TPrimitive p;
             p.kind = TPrimitiveKind::Ellipse;
-            p.points = {Map(cx - radius, cy - radius), Map(cx + radius, cy + radius)};
+            p.points = {QPoint(s.wallColumn(cx - radius), s.row(cy - radius)),
+                        QPoint(s.wallColumn(cx + radius), s.row(cy + radius))};
             p.penWidth = s.markPen;
             p.pen = lineInk;
             p.brush = TSceneColour::White;
@@ -375,22 +373,21 @@ QString SoilTypeName(int soilType) {
     }
 }
 
-QString SoilPropertyLine(int soilType, long double strength, long double unitWeight,
-                         long double cohesion) {
-    const QString gamma = QStringLiteral("; gamma= ") + general(unitWeight);
+QString SoilPropertyLine(int soilType, const QString& strength, const QString& unitWeight,
+                         const QString& cohesion) {
+    const QString gamma = QStringLiteral("; gamma= ") + unitWeight;
     switch (soilType) {
     case 1:
     case 2:
     case 3:
-        return QStringLiteral("c= ") + general(strength) + gamma;
+        return QStringLiteral("c= ") + strength + gamma;
     case 4:
-        return QStringLiteral("ø= ") + general(strength) + gamma;
+        return QStringLiteral("ø= ") + strength + gamma;
     case 5:
-        return QStringLiteral("ø= ") + general(strength) + QStringLiteral("; c= ") +
-               general(cohesion) + gamma;
+        return QStringLiteral("ø= ") + strength + QStringLiteral("; c= ") + cohesion + gamma;
     case 6:
     case 7:
-        return QStringLiteral("compressive strength= ") + general(strength) + gamma;
+        return QStringLiteral("compressive strength= ") + strength + gamma;
     default:
         return {};
     }

@@ -105,11 +105,11 @@ private:
 // 123457.0); magnitudes of a million and more in exponent form.
 QString FixedOneDecimal(long double value);
 
-// The name of soil type 1 to 7 on the sketch, and its property line from the layer's values:
-// `strength` (cohesive strength, friction angle or compressive strength), `unitWeight` and, for
-// silt, `cohesion`. Empty for any other type.
+// The name of soil type 1 to 7 on the sketch, and its property line from the texts of the layer's
+// values: `strength` (cohesive strength, friction angle or compressive strength), `unitWeight`
+// and, for silt, `cohesion`. Empty for any other type.
 QString SoilTypeName(int soilType);
-QString SoilPropertyLine(int soilType, long double strength, long double unitWeight,
-                         long double cohesion);
+QString SoilPropertyLine(int soilType, const QString& strength, const QString& unitWeight,
+                         const QString& cohesion);
 
 } // namespace tervane

@@ -80,7 +80,7 @@ TEST_F(SideViewScene, LayersBottomsTextsAndGroundTicks) {
         ASSERT_NE(t, nullptr) << e.text.toStdString();
         EXPECT_EQ(t->points[0], e.at) << e.text.toStdString();
     }
-    EXPECT_EQ(SoilPropertyLine(7, 1500, 140, 0),
+    EXPECT_EQ(SoilPropertyLine(7, "1500", "140", {}),
               QStringLiteral("compressive strength= 1500; gamma= 140"));
     EXPECT_EQ(SoilTypeName(2), QStringLiteral("Stiff clay w/free water"));
     EXPECT_EQ(SoilTypeName(8), QString());
@@ -207,10 +207,12 @@ TEST_F(SideViewScene, PageSketchDifferences) {
             EXPECT_EQ(x.pen, TSceneColour::Black);
         }
     }
-    // The page's circles sit at 16 L across, through the window's mapping: far outside.
+    // The page's circles sit at 16 L across through the page's mapping: far to the right.
     const auto circles = ofKind(page, TPrimitiveKind::Ellipse);
     ASSERT_EQ(circles.size(), 5u);
-    EXPECT_EQ(circles[0].points[0], scene.Map(16 * 480 - 30, 4 * 480 - 30));
+    EXPECT_EQ(circles[0].points[0], QPoint(38797, 8482)); // (16 L - 5 Wp, 4 L - 5 Wp)
+    EXPECT_EQ(circles[4].points[1].y(), 10819);           // 4 L + 40 Wa + 5 Wp
+    EXPECT_GT(circles[0].points[0].x(), 4000);
 }
 
 // Once the area is empty (a wall without free height), the view stays blank and reads nothing.

@@ -109,6 +109,9 @@ TEST_F(SideViewWindow, ActivationInTheAreaRebuildsTheOutline) {
     QMdiSubWindow* sub = MdiWindowOf(view);
     ASSERT_NE(sub, nullptr);
     EXPECT_EQ(area.subWindowList().size(), 1);
+    EXPECT_EQ(view->size(), QSize(580, 431));
+    moveTo(view, {10, 200});
+    EXPECT_TRUE(sub->windowTitle().startsWith(QStringLiteral("  Depth: ")));
     ASSERT_EQ(view->Scene().Outlines().size(), 1u);
     EXPECT_EQ(view->Scene().Outlines()[0].topRight.x, 3.0L);
 
