@@ -52,7 +52,10 @@ TDlgSideView* TDlgSideView::ShowInstance() {
                     });
         }
     } else if (QMdiSubWindow* sub = MdiWindowOf(g_view)) {
-        sub->showNormal();
+        if (sub->isMinimized())
+            sub->showNormal();
+        else
+            sub->show();
         if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
     } else {
         g_view->show();
