@@ -90,16 +90,21 @@ void JoinStages(const QString& projectFile, int stageCount) {
 
 void JoinStagesForSaveAs(const QString& newName, const QString& oldName, int stageCount) {
     SaveFileAtomically(newName, joinedText(oldName, stageCount));
+    // Copied first and deleted only when every copy is there, so that a failure leaves the old
+    // name's stage files complete.
+    std::vector<QString> moved;
     for (int n = 1; n <= stageCount; ++n) {
         const QString from = StageFileName(oldName, n);
         const QString to = StageFileName(newName, n);
         if (samePath(from, to)) continue; // the same base name in the same folder
-        if (QFileInfo::exists(to) && !QFile::remove(to))
-            throw EInOutError(QFile(to).errorString() + QChar(13) + QFileInfo(to).fileName());
+        QFile::remove(to);
         QFile file(from);
-        if (!file.rename(to))
-            throw EInOutError(file.errorString() + QChar(13) + QFileInfo(from).fileName());
+        if (!file.copy(to))
+            throw EInOutError(file.errorString() + QChar(13) + QFileInfo(to).fileName());
+        moved.push_back(from);
     }
+    for (const QString& from : moved)
+        QFile::remove(from);
     DeleteStageFiles(newName, stageCount + 1);
 }
 

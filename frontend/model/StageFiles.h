@@ -40,6 +40,7 @@ QString ReadCurrentStage(TProgramData& project);
 void JoinStages(const QString& projectFile, int stageCount);
 // Writes `newName` from the stage files of `oldName`, then renames each of those stage files to
 // the stage file of `newName` (stale stage files of `newName` above `stageCount` are deleted).
+// When a stage file cannot be renamed the old name's stage files stay as they were.
 void JoinStagesForSaveAs(const QString& newName, const QString& oldName, int stageCount);
 
 // The blocks of a staged project data file, one list of lines (without line ends) per stage. A new
