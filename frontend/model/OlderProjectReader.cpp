@@ -71,6 +71,11 @@ bool IsCurrentLayout(const QString& path) {
     return lowerSuffix(path) == u"tv5d";
 }
 
+QString CommandLineProjectPath(const QString& argument) {
+    if (QFileInfo(argument).fileName().contains(u'.')) return argument;
+    return argument + QStringLiteral(".tv5d");
+}
+
 int StageFormatIndex(const TProgramData& project) {
     if (!project.CurrentFormatMark1) return kFormatThirdGeneration;
     if (!project.CurrentFormatMark2) return kFormat2013;

@@ -15,6 +15,11 @@ inline constexpr int kFormat2013 = 2;             // ".tv4d"
 inline constexpr int kFormatThirdGeneration = 3;  // ".tvd" with a stage count
 inline constexpr int kFormatSecondGeneration = 4; // ".tvd" of one problem, layers by thickness
 
+// Message of a save to a file name of an older layout.
+inline const QString kOlderNotWritten =
+    QStringLiteral("Older project files are not written. Save the project under a name with the "
+                   "extension .tv5d.");
+
 // Which parts of the file a layout holds.
 struct TFormatSwitches {
     // The header's stage count and the continuation line after the first block.
@@ -38,6 +43,10 @@ int FormatIndexFromExtension(const QString& path);
 
 // True when the path's extension, compared in lower case, is ".tv5d": the only layout written.
 bool IsCurrentLayout(const QString& path);
+
+// A project path named on the command line: ".tv5d" added when the file name holds no ".".
+// Its format index is FormatIndexFromExtension of the result.
+QString CommandLineProjectPath(const QString& argument);
 
 // The layout in which the project's stage files are read, from its format marks: both
 // current-format marks on 1, only the first 2, neither 3.

@@ -89,7 +89,8 @@ public:
     // Writes the project to FileName. The file is written to a temporary file in the same folder
     // and replaces the project file only once complete; a failure throws EInOutError with the
     // system's message and leaves the previous file as it was. A staged project (StageCount 2 or
-    // more) writes its current stage file and then joins the stage files into FileName.
+    // more) writes its current stage file and then joins the stage files into FileName. A name of
+    // an older layout (".tv4d", ".tvd") is refused with EInOutError: those files are only read.
     void Save();
     // The project data file text that Save writes (CR LF line ends). Changes the project as Save
     // does: disabled tables lose their rows and the header options are derived afresh.

@@ -4,6 +4,7 @@
 
 #include "ColumnTypes.h"
 #include "NumberText.h"
+#include "OlderProjectReader.h"
 #include "ProgramData.h"
 #include "SoilParameterLines.h"
 #include "StageFiles.h"
@@ -220,9 +221,17 @@ QByteArray TProgramData::StageText() {
 }
 
 void TProgramData::Save() {
+    // A file of an older layout would be read back in that layout: it is never written.
+    if (FormatIndexFromExtension(FileName) != kFormatCurrent) throw EInOutError(kOlderNotWritten);
     if (StageCount > 1) {
+        const bool modified = IsModified();
         WriteCurrentStage(*this);
-        JoinStages(FileName, StageCount);
+        try {
+            JoinStages(FileName, StageCount);
+        } catch (const EInOutError&) {
+            if (modified) SetModified(); // the project file still lacks the changes
+            throw;
+        }
     } else {
         SaveFileAtomically(FileName, SaveText());
     }

@@ -7,6 +7,7 @@
 #include "StageFiles.h"
 #include "StageOperations.h"
 #include "TestSupport.h"
+#include "WordRead.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -239,4 +240,26 @@ TEST(OlderLayouts, StagedOlderFileIsBroughtUpToDateStageByStage) {
     EXPECT_TRUE(SwitchStage(p, 2).isEmpty());
     EXPECT_DOUBLE_EQ(static_cast<double>(p.FreeHeight), 150);
     EXPECT_EQ(p.Title, " Stage No : 2");
+}
+
+// A project named on the command line is read in the layout of its extension, as a recent or a
+// dropped file is.
+TEST(OlderLayouts, CommandLinePathAndItsFormatIndex) {
+    EXPECT_EQ(CommandLineProjectPath(QStringLiteral("/p.q/wall")), "/p.q/wall.tv5d");
+    EXPECT_EQ(CommandLineProjectPath(QStringLiteral("wall.tvd")), "wall.tvd");
+    EXPECT_EQ(FormatIndexFromExtension(CommandLineProjectPath(QStringLiteral("/p/old.tv4d"))), 2);
+    EXPECT_EQ(FormatIndexFromExtension(CommandLineProjectPath(QStringLiteral("/p/wall"))), 1);
+}
+
+// Older files are only read: saving under an older name is refused and leaves the file alone.
+TEST(OlderLayouts, OlderFileIsNeverWritten) {
+    TempDir dir;
+    const std::string original = readFile(dataPath("older-third-generation.tvd"));
+    writeFile(dir / "old.tvd", original);
+    TProjectTables t;
+    TProgramData p(t, qpath(dir / "old.tvd"), FormatIndexFromExtension(qpath(dir / "old.tvd")));
+    p.SetModified();
+    EXPECT_THROW(p.Save(), EInOutError);
+    EXPECT_TRUE(p.IsModified());
+    EXPECT_EQ(readFile(dir / "old.tvd"), original);
 }
