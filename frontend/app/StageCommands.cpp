@@ -171,6 +171,7 @@ bool TStageCommands::saveAs(const QString& newName) {
             project.FileName = newName;
             project.Save();
         }
+        if (onSavedAs) onSavedAs(newName);
         return true;
     } catch (const EFrontendError& e) {
         if (project.StageCount <= 1) project.FileName = oldName;

@@ -45,6 +45,10 @@ public:
     std::function<void()> onStageChanged;
     // Called while an older staged file is brought up to date, with the status text to show now.
     std::function<void(const QString&)> onStatusText;
+    // Called after the project was written under a new name by Save As (also when File Save went
+    // through Save As): the main window sets its title, puts the file at the top of the recent
+    // list, closes the child windows and updates the tool bar.
+    std::function<void(const QString& newName)> onSavedAs;
 
     // "Stage &1" to "Stage &5", the buttons "Stage Const. 1" to "Stage Const. 5".
     void switchStage(int stage);

@@ -192,7 +192,10 @@ TEST(StageCommands, ThreeStageProjectEnteredSavedAndAnalysed) {
     const fs::path saved = f.dir / "excavation" / "three-stage.tv5d";
     fs::create_directory(saved.parent_path());
     f.scope.messages.files.push_back(TFileChoice{qpath(saved), 1});
+    QString savedAs;
+    f.commands.onSavedAs = [&savedAs](const QString& name) { savedAs = name; };
     ASSERT_TRUE(f.commands.fileSave());
+    EXPECT_EQ(savedAs, qpath(saved));
     QDir::setCurrent(previous);
     EXPECT_EQ(f.scope.messages.records.back().request.title, "Save NewWall As");
     EXPECT_FALSE(f.project.IsModified());
