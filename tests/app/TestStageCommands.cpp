@@ -107,6 +107,20 @@ TEST(StageCommands, FailedStageWriteIsShownAndTheStageStays) {
     EXPECT_EQ(f.displays.back().statusText, "Construction Stage Number: 1");
 }
 
+TEST(StageCommands, MalformedStageFileIsShownAndWhatWasReadKept) {
+    TStagedFixture f;
+    f.project.FileName = qpath(f.dir / "wall.tv5d");
+    f.project.FreeHeight = 84;
+    f.commands.changeStageCount(2);
+    writeFile(f.dir / "wall.st2", " Stage No : 2\r\n1 0\t1\t0\t2\t2 0 2 0 0\r\n180 3\tten\r\n");
+    f.commands.switchStage(2);
+    EXPECT_EQ(f.project.CurrentStage, 2);
+    EXPECT_EQ(f.project.IncrementCount, 180);
+    ASSERT_EQ(f.scope.messages.count(TMsgKind::Information), 1);
+    EXPECT_TRUE(f.scope.messages.informationTexts()[0].startsWith("Error on Line 3 Item "))
+        << f.scope.messages.informationTexts()[0].toStdString();
+}
+
 TEST(StageCommands, CopyPreviousStageAsksFirst) {
     TStagedFixture f;
     f.project.FileName = qpath(f.dir / "wall.tv5d");

@@ -255,3 +255,22 @@ TEST(StageFiles, SaveAsJoinsAndRenamesTheStageFiles) {
     JoinStagesForSaveAs(qpath(dir / "other" / "copy.TV5D"), newName, 2);
     EXPECT_EQ(readFile(dir / "other" / "copy.st2"), st2);
 }
+
+// Stage blocks of any length are copied whole (no line buffer limit), line ends made CR LF.
+TEST(StageFiles, LongStagesSplitAndJoinWhole) {
+    TempDir dir;
+    std::string text = "Long wall\n";
+    for (int i = 0; i < 700; ++i)
+        text += std::to_string(i) + "\t1.5\n";
+    text += "1\n Stage No : 2\n7\n2"; // the last line without a line end
+    writeFile(dir / "long.tv5d", text);
+    const QString file = qpath(dir / "long.tv5d");
+    EXPECT_EQ(SplitStages(file, 2), 2);
+    EXPECT_EQ(lines(readFile(dir / "long.st1")).size(), 702U);
+    EXPECT_EQ(readFile(dir / "long.st2"), " Stage No : 2\r\n7\r\n2\r\n");
+    JoinStages(file, 2);
+    std::string crlf;
+    for (const std::string& l : lines(text))
+        crlf += l + "\r\n";
+    EXPECT_EQ(readFile(dir / "long.tv5d"), crlf);
+}
