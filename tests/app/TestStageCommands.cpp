@@ -73,28 +73,6 @@ TEST(StageCommands, DisplayNamesAndSaveAsProposals) {
     EXPECT_EQ(StageStatusText(2), "Construction Stage Number: 2");
 }
 
-TEST(StageCommands, StageDisplayAtStageTwoOfThree) {
-    TStagedFixture f;
-    f.project.FileName = qpath(f.dir / "wall.tv5d");
-    EXPECT_FALSE(StageDisplay(f.project).staged);
-    EXPECT_EQ(StageDisplay(f.project).statusText, "");
-    f.commands.changeStageCount(3);
-    f.commands.switchStage(2);
-    ASSERT_FALSE(f.displays.empty());
-    const TStageDisplay& d = f.displays.back();
-    EXPECT_TRUE(d.staged);
-    EXPECT_EQ(d.statusText, "Construction Stage Number: 2");
-    EXPECT_TRUE(d.stageEnabled(3));
-    EXPECT_FALSE(d.stageEnabled(4));
-    EXPECT_TRUE(d.stageChecked(2));
-    EXPECT_FALSE(d.stageChecked(1));
-    EXPECT_TRUE(d.copyPreviousEnabled());
-    f.commands.changeStageCount(1);
-    EXPECT_FALSE(f.displays.back().staged);
-    EXPECT_EQ(f.displays.back().statusText, "");
-    EXPECT_TRUE(f.scope.messages.records.empty());
-}
-
 TEST(StageCommands, FailedStageWriteIsShownAndTheStageStays) {
     TStagedFixture f;
     f.project.FileName = qpath(f.dir / "wall.tv5d");
