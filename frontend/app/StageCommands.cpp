@@ -160,6 +160,10 @@ bool TStageCommands::fileSaveAs() {
 bool TStageCommands::saveAs(const QString& newName) {
     TProgramData& project = CurrentProject();
     const QString oldName = project.FileName;
+    if (FormatIndexFromExtension(newName) != kFormatCurrent) {
+        Messages().information(kOlderNotWritten);
+        return false;
+    }
     try {
         if (project.StageCount > 1) {
             // The stage in memory joins the others under the old name first.

@@ -150,6 +150,16 @@ TEST(StageCommands, FileSaveOfAnOlderFileAsksForTheTv5dName) {
     SetCurrentProject(&f.project);
 }
 
+TEST(StageCommands, SaveAsUnderAnOlderNameIsRefused) {
+    TStagedFixture f;
+    f.project.FileName = qpath(f.dir / "wall.tv5d");
+    f.commands.changeStageCount(2);
+    EXPECT_FALSE(f.commands.saveAs(qpath(f.dir / "wall.tvd")));
+    EXPECT_FALSE(fs::exists(f.dir / "wall.tvd"));
+    EXPECT_EQ(f.project.FileName, qpath(f.dir / "wall.tv5d"));
+    EXPECT_EQ(f.scope.messages.count(TMsgKind::Information), 1);
+}
+
 TEST(StageCommands, CancelledSaveAsOfAStagedProjectKeepsTheModifiedMark) {
     TStagedFixture f;
     const QString previous = QDir::currentPath();
