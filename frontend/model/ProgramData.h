@@ -18,12 +18,15 @@ public:
     // A new project: defaults, every table in English units, emptied and given its minimum rows,
     // modified mark cleared, format marks on.
     explicit TProgramData(TProjectTables& tables);
-    // Opens a project data file (format index 1: the current layout). A malformed value or an
-    // early end of the file keeps what was read so far and leaves its message in OpenMessage().
-    // Throws EInOutError when the file cannot be read at all.
+    // Opens a project data file in the layout of `formatIndex`: 1 the current layout, 2 ".tv4d",
+    // 3 and 4 the third and second generation of ".tvd" (OlderProjectReader.h). A malformed value
+    // or an early end of the file keeps what was read so far and leaves its message in
+    // OpenMessage(). Throws EInOutError when the file cannot be read at all.
     TProgramData(TProjectTables& tables, const QString& fileName, int formatIndex);
 
     static inline const QString kUntitledName = QStringLiteral("NewWall.tv5d");
+    // Construction stages of a staged project.
+    static constexpr int kMaxStages = 5;
 
     QString FileName = kUntitledName;
     QString Title = QStringLiteral("New Wall");
@@ -83,32 +86,52 @@ public:
     void SetModified() { m_modified = true; }
     void ClearModified();
 
-    // Writes the project to FileName (single-stage layout). The file is written to a temporary
-    // file in the same folder and replaces the project file only once complete; a failure throws
-    // EInOutError with the system's message and leaves the previous file as it was.
+    // Writes the project to FileName. The file is written to a temporary file in the same folder
+    // and replaces the project file only once complete; a failure throws EInOutError with the
+    // system's message and leaves the previous file as it was. A staged project (StageCount 2 or
+    // more) writes its current stage file and then joins the stage files into FileName. A name of
+    // an older layout (".tv4d", ".tvd") is refused with EInOutError: those files are only read.
     void Save();
     // The project data file text that Save writes (CR LF line ends). Changes the project as Save
     // does: disabled tables lose their rows and the header options are derived afresh.
     QByteArray SaveText();
+
+    // The stage file text of CurrentStage (CR LF line ends): one problem block whose first line is
+    // the title for stage 1 and " Stage No : n" for a later stage n, with a generated earth
+    // pressure always written as load option 2, closed by a line holding the stage number.
+    // Changes the project as SaveText does.
+    QByteArray StageText();
+    // Reads one problem block of a stage file into this project (the tables are not emptied
+    // first), in the layout of `formatIndex`; line 1 becomes the Title and the header's stage
+    // count the project's. Tables below their minimum rows get them. Returns the message of a
+    // malformed or incomplete block (what was read is kept), empty after a complete read. Throws
+    // EInOutError when the file cannot be read at all.
+    QString ReadStageFile(const QString& path, int formatIndex);
 
     // Message of a malformed or incomplete file met by the opening constructor; empty after a
     // complete read.
     const QString& OpenMessage() const { return m_openMessage; }
 
 private:
+    enum class TBlockKind { ShortTerm, LongTerm, Stage };
     void setFormatMarks();
     // Writer (ProjectWriter.cpp).
-    void writeBlock(QByteArray& out, bool longTerm);
+    void writeBlock(QByteArray& out, TBlockKind kind);
     // Reader (ProjectReader.cpp).
     void readFile(TWordReader& reader);
     void readBlock(TWordReader& reader, bool longTerm);
     void readHeader(TWordReader& reader, bool longTerm);
     void readTables(TWordReader& reader, bool longTerm);
     void readEarthPressure(TWordReader& reader, bool longTerm);
+    // Older layouts (OlderProjectReader.cpp).
+    void addSingleSurchargeRows();
+    void readLayersByThickness(TWordReader& reader, TGridTable& layers);
 
     TProjectTables& m_tables;
     bool m_modified = false;
     QString m_openMessage;
+    // Format index of the file being read.
+    int m_format = 1;
 };
 
 } // namespace tervane

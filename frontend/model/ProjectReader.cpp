@@ -1,10 +1,14 @@
 // Opening a project: the project data file read back into a fresh project and the main window's
-// grid tables, converting the file's units back into the tables' display units.
+// grid tables, converting the file's units back into the tables' display units. The older layouts
+// are read by the same code with parts of the file switched off (OlderProjectReader.h).
 
-#include "ColumnTypes.h"
+#include "CellReader.h"
+#include "OlderProjectReader.h"
 #include "ProgramData.h"
 #include "SoilParameterLines.h"
 #include "WordRead.h"
+
+#include <algorithm>
 
 namespace tervane {
 
@@ -14,63 +18,11 @@ constexpr int kContinueLongTerm = 9;
 // An active-pressure factor of this value in a file stands for 1.
 constexpr double kOldActivePressureFactor = 0.036;
 
-// Reads one word after another and stores it in cells, with messages naming line and item.
-class TCellReader {
-public:
-    explicit TCellReader(TWordReader& reader) : m_reader(reader) {}
-
-    int integer() { return m_reader.ReadInteger(); }
-    long double number() { return m_reader.ReadNumber(); }
-
-    // A row count: not negative and no larger than the file could hold.
-    int count() {
-        const int n = m_reader.ReadInteger();
-        if (n < 0 || n > m_reader.lineCount())
-            throw EInOutError(position() + QChar(13) +
-                              QStringLiteral("The count %1 does not fit the file.").arg(n));
-        return n;
-    }
-
-    // A cell of a choice, integer or float column.
-    void cell(const TGridTable& table, int column, int row, long double scale = 1) {
-        const TData data = table.Cell(column, row);
-        if (dynamic_cast<TFloatColumn*>(data.Column())) {
-            data.SetFloat(number() * scale);
-            return;
-        }
-        const int value = integer();
-        try {
-            data.SetInteger(value);
-        } catch (const EAssignError& e) {
-            throw EInOutError(position() + QChar(13) + e.message());
-        }
-    }
-
-    // The cells of one row in the given column order.
-    void row(const TGridTable& table, int row, std::initializer_list<int> columns) {
-        for (int c : columns)
-            cell(table, c, row);
-    }
-
-    void rows(const TGridTable& table, std::initializer_list<int> columns) {
-        for (int r = 0; r < table.RowCount(); ++r)
-            row(table, r, columns);
-    }
-
-private:
-    QString position() const {
-        return QStringLiteral("Error on Line %1 Item %2")
-            .arg(m_reader.lineIndex() + 1)
-            .arg(m_reader.itemIndex());
-    }
-    TWordReader& m_reader;
-};
-
 } // namespace
 
 TProgramData::TProgramData(TProjectTables& tables, const QString& fileName, int formatIndex)
     : m_tables(tables) {
-    (void)formatIndex; // the older layouts (2 to 4) are read by the import of older projects
+    m_format = std::clamp(formatIndex, kFormatCurrent, kFormatSecondGeneration);
     TWordReader reader(fileName);
     FileName = fileName;
     m_tables.CloseEditors();
@@ -85,13 +37,31 @@ TProgramData::TProgramData(TProjectTables& tables, const QString& fileName, int 
     }
     m_tables.FillMinimumRows();
     ClearModified();
-    OldFormatMark = false;
+    // The marks record the layout the data came from.
+    OldFormatMark = m_format == kFormatThirdGeneration;
     CurrentFormatMark1 = true;
-    CurrentFormatMark2 = true;
+    CurrentFormatMark2 = m_format == kFormatCurrent;
+    m_format = kFormatCurrent;
+}
+
+QString TProgramData::ReadStageFile(const QString& path, int formatIndex) {
+    TWordReader reader(path);
+    m_format = std::clamp(formatIndex, kFormatCurrent, kFormatSecondGeneration);
+    QString message;
+    try {
+        readBlock(reader, false);
+    } catch (const EInOutError& e) {
+        message = e.message(); // what was read so far is kept
+    }
+    m_format = kFormatCurrent;
+    m_tables.FillMinimumRows();
+    return message;
 }
 
 void TProgramData::readFile(TWordReader& reader) {
     readBlock(reader, false);
+    // The second generation holds one problem only.
+    if (!FormatSwitches(m_format).stageCount) return;
     TCellReader in(reader);
     if (in.integer() != kContinueLongTerm) return;
     reader.ReadLine(); // the rest of the continuation line
@@ -111,6 +81,7 @@ void TProgramData::readBlock(TWordReader& reader, bool longTerm) {
 void TProgramData::readHeader(TWordReader& reader, bool longTerm) {
     TCellReader in(reader);
     TProjectTables& t = m_tables;
+    const TFormatSwitches layout = FormatSwitches(m_format);
     ChangeUnits(in.integer());
     const int restraints = in.count();
     t.Soillayer().SetRowCount(restraints);
@@ -132,11 +103,13 @@ void TProgramData::readHeader(TWordReader& reader, bool longTerm) {
     t.PYCurves2().SetRowCount(curveSets);
     if (curveSets > 0) ApplyExternalPY = true;
     ApplyPYModifiers = t.PYMod().RowCount() > 0;
-    StageCount = in.integer();
-    MomentEICount = in.count();
+    // A stage count outside 1..5 cannot be staged: it is taken as the nearest that can.
+    if (layout.stageCount) StageCount = std::clamp(in.integer(), 1, kMaxStages);
+    // Layouts without a count have none of those curves or tiebacks.
+    MomentEICount = layout.momentEIAndSurcharges ? in.count() : 0;
     t.MEICurves2().SetRowCount(MomentEICount);
     ApplyMomentEI = MomentEICount > 0;
-    TiebackCount = in.count();
+    TiebackCount = layout.tiebacks ? in.count() : 0;
     t.TiebackTable1().SetRowCount(TiebackCount);
     ApplyTiebacks = TiebackCount > 0;
 
@@ -145,7 +118,7 @@ void TProgramData::readHeader(TWordReader& reader, bool longTerm) {
     MaxDeflection = in.number();
     Tolerance = in.number();
     FreeHeight = in.number();
-    in.number(); // the active width again; taken from the earth-pressure line
+    if (layout.tiebacks) in.number(); // the active width again; taken from the earth-pressure line
 }
 
 void TProgramData::readTables(TWordReader& reader, bool longTerm) {
@@ -195,8 +168,10 @@ void TProgramData::readTables(TWordReader& reader, bool longTerm) {
             const int points = in.count();
             sets.Cell(2, r).SetFloat(1);
             sets.Cell(3, r).SetFloat(1);
-            in.cell(sets, 2, r);
-            in.cell(sets, 3, r);
+            if (FormatSwitches(m_format).momentEIAndSurcharges) {
+                in.cell(sets, 2, r);
+                in.cell(sets, 3, r);
+            }
             if (TGridTable* curve = sets.Cell(1, r).AsTable()) {
                 curve->SetRowCount(points);
                 in.rows(*curve, {0, 1});
@@ -239,12 +214,21 @@ void TProgramData::readEarthPressure(TWordReader& reader, bool longTerm) {
     StripLoad = in.number();
     StripWidth = in.number();
 
-    const int surcharges = in.count();
-    t.SurchargeTable().SetRowCount(surcharges);
-    ApplySurcharge = surcharges > 0;
-    in.rows(t.SurchargeTable(), {0, 1, 2, 3});
+    const TFormatSwitches layout = FormatSwitches(m_format);
+    if (layout.momentEIAndSurcharges) {
+        const int surcharges = in.count();
+        t.SurchargeTable().SetRowCount(surcharges);
+        ApplySurcharge = surcharges > 0;
+        in.rows(t.SurchargeTable(), {0, 1, 2, 3});
+    } else {
+        addSingleSurchargeRows();
+    }
 
     TGridTable& layers = longTerm ? t.LongSoil() : t.NewSoil();
+    if (layout.layersByThickness) {
+        readLayersByThickness(reader, layers);
+        return;
+    }
     layers.SetRowCount(in.count());
     for (int r = 0; r < layers.RowCount(); ++r) {
         in.cell(layers, 0, r); // the soil type links the layer to its parameter table

@@ -4,11 +4,13 @@
 
 #include "ColumnTypes.h"
 #include "NumberText.h"
+#include "OlderProjectReader.h"
 #include "ProgramData.h"
 #include "SoilParameterLines.h"
+#include "StageFiles.h"
 #include "WordRead.h"
 
-#include <QSaveFile>
+#include <algorithm>
 
 namespace tervane {
 
@@ -53,7 +55,8 @@ QString tabbed(std::initializer_list<QString> items) {
 
 } // namespace
 
-void TProgramData::writeBlock(QByteArray& out, bool longTerm) {
+void TProgramData::writeBlock(QByteArray& out, TBlockKind kind) {
+    const bool longTerm = kind == TBlockKind::LongTerm;
     TLineWriter w(out);
     TProjectTables& t = m_tables;
     const bool english = UnitSystem == 1;
@@ -64,8 +67,11 @@ void TProgramData::writeBlock(QByteArray& out, bool longTerm) {
     if (!ApplyRestraints) t.Soillayer().SetRowCount(0);
     if (!ApplyExternalPY) t.PYCurves2().SetRowCount(0);
 
-    // Header options. A generated pressure is always written as 2 in the long-term block.
-    const int method = longTerm ? 2 : EarthPressureMethod;
+    // Header options. A generated pressure is always written as 2 in the long-term block and in
+    // a stage file.
+    int method = EarthPressureMethod;
+    if (longTerm) method = 2;
+    if (kind == TBlockKind::Stage) method = std::min(EarthPressureMethod, 2);
     int loadOption = 0;
     if (!UserPressureTable) {
         loadOption = method;
@@ -82,8 +88,11 @@ void TProgramData::writeBlock(QByteArray& out, bool longTerm) {
     TiebackCount = ApplyTiebacks ? t.TiebackTable1().RowCount() : 0;
     if (!ApplyPYModifiers) t.PYMod().SetRowCount(0);
 
-    // 1-3: title, header, wall.
-    w.line(Title);
+    // 1-3: title, header, wall. Stages after the first are named by their number.
+    if (kind == TBlockKind::Stage && CurrentStage > 1)
+        w.line(kStageTitle + QString::number(CurrentStage));
+    else
+        w.line(Title);
     w.line(QStringLiteral("%1 %2\t%3\t%4\t%5\t%6 %7 %8 %9 %10")
                .arg(UnitSystem)
                .arg(ApplyRestraints ? t.Soillayer().RowCount() : 0)
@@ -194,27 +203,38 @@ void TProgramData::writeBlock(QByteArray& out, bool longTerm) {
 
 QByteArray TProgramData::SaveText() {
     QByteArray out;
-    writeBlock(out, false);
+    writeBlock(out, TBlockKind::ShortTerm);
     TLineWriter w(out);
     w.line(QString::number(LongTermAnalysis ? kContinueLongTerm : 0));
     if (LongTermAnalysis) {
-        writeBlock(out, true);
+        writeBlock(out, TBlockKind::LongTerm);
         w.line(QStringLiteral("0"));
     }
     return out;
 }
 
+QByteArray TProgramData::StageText() {
+    QByteArray out;
+    writeBlock(out, TBlockKind::Stage);
+    TLineWriter(out).line(QString::number(CurrentStage));
+    return out;
+}
+
 void TProgramData::Save() {
-    const QByteArray text = SaveText();
-    // The project file is replaced only once the new text is completely on disk.
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly)) throw EInOutError(file.errorString());
-    if (file.write(text) != text.size()) {
-        const QString message = file.errorString();
-        file.cancelWriting();
-        throw EInOutError(message);
+    // A file of an older layout would be read back in that layout: it is never written.
+    if (FormatIndexFromExtension(FileName) != kFormatCurrent) throw EInOutError(kOlderNotWritten);
+    if (StageCount > 1) {
+        const bool modified = IsModified();
+        WriteCurrentStage(*this);
+        try {
+            JoinStages(FileName, StageCount);
+        } catch (const EInOutError&) {
+            if (modified) SetModified(); // the project file still lacks the changes
+            throw;
+        }
+    } else {
+        SaveFileAtomically(FileName, SaveText());
     }
-    if (!file.commit()) throw EInOutError(file.errorString());
     ClearModified();
     setFormatMarks();
 }
