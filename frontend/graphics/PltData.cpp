@@ -56,7 +56,10 @@ private:
     bool english() const { return m_units == kUnitsEnglish; }
 
     void readFirstLoadBlock() {
+        // Fresh curves: names and flags of an earlier read do not carry over.
+        m.pltLD.SetCurveCount(kCurveSetMain, 0);
         m.pltLD.SetCurveCount(kCurveSetMain, 1);
+        m.PltCombine.SetCurveCount(kCurveSetMain, 0);
         m.PltCombine.SetCurveCount(kCurveSetMain, 3);
         m.PltCombine.Line(kCurveSetMain, 0).Name = QStringLiteral("Total Earth Pressure");
         m.PltCombine.Line(kCurveSetMain, 1).Name = QStringLiteral("from Soils ");
@@ -127,10 +130,14 @@ private:
         const int rows = count();
         m_in.ReadInteger(); // the result block's unit system, the same as the curve header's
         if (k == 0) {
-            for (TGraphPlot* plot : resultPlots())
+            for (TGraphPlot* plot : resultPlots()) {
+                plot->SetCurveCount(kCurveSetMain, 0);
                 plot->SetCurveCount(kCurveSetMain, blocks);
-            for (int set : {kCurveSetMiddle, kCurveSetRight})
+            }
+            for (int set : {kCurveSetMiddle, kCurveSetRight}) {
+                m.pltDMS.SetCurveCount(set, 0);
                 m.pltDMS.SetCurveCount(set, blocks);
+            }
         }
         if (k >= m.pltDef.CurveCount(kCurveSetMain)) return blocks; // more blocks than announced
         TLine* lines[] = {&m.pltDef.Line(kCurveSetMain, k),   &m.pltMom.Line(kCurveSetMain, k),

@@ -3,6 +3,8 @@
 #include "GraphModels.h"
 #include "GraphPlot.h"
 
+#include "../../components/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <QObject>

@@ -6,6 +6,8 @@
 #include "ProgramData.h"
 #include "TestSupport.h"
 
+#include "../../components/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -171,6 +173,13 @@ TEST_F(PltDataTest, StagesAndLongTermNameTheirLines) {
     ASSERT_TRUE(read(problemBlock(2, 1, {33}, 1) + problemBlock(2, 1, {33}, 2)));
     EXPECT_EQ(names(models.pltMom), (QStringList{"Short-Term", "Long-Term"}));
     EXPECT_EQ(models.pltLD.CurveCount(kCurveSetMain), 2);
+
+    // A later single-problem read starts from fresh curves: no names carried over.
+    models.pltMom.Line(kCurveSetMain, 0).Plotted = false;
+    ASSERT_TRUE(read(problemBlock(1, 1, {33}, 1)));
+    EXPECT_EQ(names(models.pltMom), QStringList{"Curve #1"});
+    EXPECT_TRUE(models.pltMom.Line(kCurveSetMain, 0).Plotted);
+    EXPECT_EQ(models.pltLD.CurveCount(kCurveSetMain), 1);
 }
 
 TEST_F(PltDataTest, BrokenFilesStopAndKeepWhatWasRead) {
