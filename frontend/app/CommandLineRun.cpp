@@ -107,10 +107,14 @@ int runJob(QString path, const TRunSettings& settings) {
         std::fflush(stdout);
     } else if (!result.Detail.isEmpty()) {
         reason(result.Detail);
-    } else if (status == kRunExitPlotFile) {
-        reason(result.PlotFileFound ? kPlotReadFailed
-                                    : QStringLiteral("The engine wrote no plot data file."));
-    }
+    } else if (status == kRunExitStopped) {
+        reason(QStringLiteral("The analysis stopped before its end (result %1); see %2.")
+                   .arg(result.EntryResult)
+                   .arg(ChangeFileExt(project->FileName, QStringLiteral(".tv5o"))));
+    } else if (status == kRunExitPlotFile && !result.PlotFileFound) {
+        reason(QStringLiteral("The engine wrote no plot data file."));
+    } // a malformed plot file was reported by the run itself
+
     return status;
 }
 

@@ -353,6 +353,10 @@ TEST(DynamicLibrary, LoadResolveAndRelease) {
     EXPECT_EQ(lib.GetProcAddress("NoSuchExport"), nullptr);
     lib.SetLibraryName(kNoEntry); // unloads first
     EXPECT_FALSE(lib.IsLoaded());
+    // The module is really gone, so the next run starts the engine with fresh storage.
+    const std::string maps = testsupport::readFile("/proc/self/maps");
+    EXPECT_NE(maps.find("libQt6Core"), std::string::npos);
+    EXPECT_EQ(maps.find("Tervane2015_DLL.so"), std::string::npos);
     EXPECT_EQ(lib.LibraryName(), kNoEntry);
 }
 
@@ -360,4 +364,42 @@ TEST(AnalysisRunNames, ChangeFileExt) {
     EXPECT_EQ(ChangeFileExt("/a/b/wall.tv5d", ".tv5p"), QStringLiteral("/a/b/wall.tv5p"));
     EXPECT_EQ(ChangeFileExt("/a/b.c/wall", ".tv5p"), QStringLiteral("/a/b.c/wall.tv5p"));
     EXPECT_EQ(ChangeFileExt("/a/wall.old.tvd", ".tv5d"), QStringLiteral("/a/wall.old.tv5d"));
+}
+
+// Two analyses side by side: the program's run and the command-line runner on another project,
+// each in its own working folder. Both complete and give the plot files of runs alone.
+TEST_F(AnalysisRunTest, BesideARunningCommandLineRunner) {
+    const fs::path mine = openExample("tieback-clay-trapezoid");
+    const fs::path other = dataDir.path() / "other" / "sloping-backfill-strip-load.tv5d";
+    fs::create_directories(other.parent_path());
+    fs::copy_file(fs::path(TERVANE_EXAMPLES) / other.filename(), other);
+    const auto plotOf = [](fs::path p) {
+        return testsupport::readFile(p.replace_extension(".tv5p"));
+    };
+    const std::string runner = std::string(TERVANE_BIN_DIR) + "/tervane-run";
+
+    // Alone first.
+    ASSERT_EQ(run().Outcome, TRunOutcome::Completed);
+    const std::string mineAlone = plotOf(mine);
+    ASSERT_EQ(std::system((runner + " '" + other.string() + "' >/dev/null").c_str()), 0);
+    const std::string otherAlone = plotOf(other);
+
+    // Then side by side: the runner analyses its project over and over while this process runs
+    // until the runner is done (it leaves a mark then), so every run here overlaps with it.
+    const fs::path done = dataDir.path() / "other" / "done";
+    const std::string loop = "for i in $(seq 1 30); do " + runner + " '" + other.string() +
+                             "' >/dev/null || exit 1; done; touch '" + done.string() + "'";
+    FILE* background = popen(loop.c_str(), "r");
+    ASSERT_NE(background, nullptr);
+    int runs = 0;
+    for (; runs < 500 && !fs::exists(done); ++runs) {
+        ASSERT_EQ(run().Outcome, TRunOutcome::Completed);
+        EXPECT_EQ(plotOf(mine), mineAlone);
+        EXPECT_EQ(plotsLoaded, 1);
+    }
+    EXPECT_GE(runs, 2);
+    RecordProperty("runs_beside", runs);
+    EXPECT_EQ(pclose(background), 0);
+    EXPECT_EQ(plotOf(other), otherAlone);
+    EXPECT_TRUE(programFolderIsEmpty());
 }
