@@ -6,6 +6,7 @@
 #include "DynamicLibrary.h"
 #include "PltData.h"
 #include "ProgramData.h"
+#include "RunTestSupport.h"
 #include "ScriptedMessages.h"
 #include "TestSupport.h"
 
@@ -22,17 +23,10 @@
 
 using namespace tervane;
 using testsupport::TempDir;
+using namespace runtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString qs(const fs::path& p) {
-    return QString::fromStdString(p.string());
-}
-
-const QString kRealEngine = QStringLiteral(TERVANE_BIN_DIR "/Tervane2015_DLL.so");
-const QString kFakeEngine = QStringLiteral(TERVANE_FAKE_LIB_DIR "/tervane_fake_engine.so");
-const QString kNoEntry = QStringLiteral(TERVANE_FAKE_LIB_DIR "/tervane_fake_noentry.so");
 
 // The result blocks of a plot file as written: per block its unit system and rows of five
 // numbers (x, deflection, moment, shear, reaction), and the last block's p-y curve count.

@@ -3,6 +3,7 @@
 
 #include "CommandLineRun.h"
 #include "CurrentProject.h"
+#include "RunTestSupport.h"
 #include "ScriptedMessages.h"
 #include "TestSupport.h"
 
@@ -12,19 +13,16 @@
 
 using namespace tervane;
 using testsupport::TempDir;
+using namespace runtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString qs(const fs::path& p) {
-    return QString::fromStdString(p.string());
-}
 
 class CommandLineRunTest : public ::testing::Test {
 protected:
     CommandLineRunTest() {
         settings.ProgramFolder = qs(programDir.path());
-        settings.LibraryPath = QStringLiteral(TERVANE_BIN_DIR "/Tervane2015_DLL.so");
+        settings.LibraryPath = kRealEngine;
     }
     ~CommandLineRunTest() override { unsetenv("TERVANE_FAKE_ENGINE"); }
     fs::path example(const std::string& name, const std::string& as = {}) {
@@ -64,7 +62,7 @@ TEST_F(CommandLineRunTest, ExitStatusByOutcome) {
     settings.LibraryPath = qs(dir.path() / "none.so");
     EXPECT_EQ(job(wall), kRunExitLibrary);
 
-    settings.LibraryPath = QStringLiteral(TERVANE_FAKE_LIB_DIR "/tervane_fake_engine.so");
+    settings.LibraryPath = kFakeEngine;
     EXPECT_EQ(job(wall), kRunExitPlotFile); // a plot file cut off in its first block
     fs::remove(fs::path(wall).replace_extension(".tv5p"));
     setenv("TERVANE_FAKE_ENGINE", "noplot", 1);
