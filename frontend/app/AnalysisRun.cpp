@@ -79,7 +79,18 @@ void call(const std::function<void()>& hook) {
     if (hook) hook();
 }
 
-// Step 9 of every run that got past saving: the tool bar, the child windows, the holder.
+// Holds the program-wide holder for one run: made on entering, released on leaving, also when a
+// hook throws, so a failed run never leaves the next one refused as "already running".
+class THolderScope {
+public:
+    THolderScope() { g_holder = std::make_unique<TDynamicLibrary>(); }
+    ~THolderScope() { g_holder.reset(); }
+    THolderScope(const THolderScope&) = delete;
+    THolderScope& operator=(const THolderScope&) = delete;
+    TDynamicLibrary& holder() const { return *g_holder; }
+};
+
+// Step 9 of every run that got past saving: the tool bar, the child windows, then the holder.
 void finishRun(const TAnalysisHost& host) {
     call(host.UpdateToolBar);
     call(host.CloseChildWindows);
@@ -160,18 +171,19 @@ TRunResult RunAnalysis(const TAnalysisHost& host, const TRunSettings& settings) 
     }
 
     // 6. Load the engine and find its entry.
-    g_holder = std::make_unique<TDynamicLibrary>();
+    THolderScope scope;
+    TDynamicLibrary& library = scope.holder();
     TEngineEntry entry = nullptr;
     try {
-        g_holder->SetLibraryName(settings.LibraryPath);
-        g_holder->Load();
+        library.SetLibraryName(settings.LibraryPath);
+        library.Load();
         entry = reinterpret_cast<TEngineEntry>(
-            g_holder->GetProcAddress(QString::fromLatin1(kEngineEntryName)));
+            library.GetProcAddress(QString::fromLatin1(kEngineEntryName)));
         if (!entry)
             result.Detail = QStringLiteral("The library does not export ") +
                             QString::fromLatin1(kEngineEntryName);
     } catch (const EDLLError& e) {
-        result.Detail = g_holder->LoadError().isEmpty() ? e.message() : g_holder->LoadError();
+        result.Detail = library.LoadError().isEmpty() ? e.message() : library.LoadError();
     }
     if (!entry) {
         g_holder.reset();

@@ -306,6 +306,14 @@ TEST_F(AnalysisRunTest, ASecondRunWhileOneHoldsTheLibraryIsRefused) {
               (QStringList{kComputationsCompleted, kReinitializeDLL}));
     EXPECT_FALSE(AnalysisInProgress());
     EXPECT_FALSE(QFileInfo::exists(inner.WorkFolder));
+
+    // A hook that throws ends the command, but the holder is released all the same.
+    host.UpdateToolBar = nullptr;
+    host.CloseChildWindows = [] { throw std::runtime_error("a window refused to close"); };
+    EXPECT_THROW(run(), std::runtime_error);
+    EXPECT_FALSE(AnalysisInProgress());
+    host.CloseChildWindows = nullptr;
+    EXPECT_EQ(run().Outcome, TRunOutcome::Completed);
 }
 
 TEST(DynamicLibrary, LoadResolveAndRelease) {
