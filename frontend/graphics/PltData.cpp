@@ -26,7 +26,7 @@ constexpr int kSoilTypeCount = 7;
 class TPlotReader {
 public:
     TPlotReader(TGraphModels& models, const TProgramData& project, TWordReader& in)
-        : m(models), m_project(project), m_in(in) {}
+        : m_models(models), m_project(project), m_in(in) {}
 
     void read() {
         readFirstLoadBlock();
@@ -41,7 +41,7 @@ public:
         nameBlocks(blocks);
         padAll();
         setCaptions();
-        m.SetUnits(m_units);
+        m_models.SetUnits(m_units);
     }
 
 private:
@@ -52,38 +52,47 @@ private:
         if (n < 0) throw EInOutError(kFileIncomplete);
         return n;
     }
+    // A count of curves, which are made before their points are read: each takes at least a
+    // line of its own, so a count beyond the lines left is nonsense.
+    int curveCount() {
+        const int n = count();
+        if (n > m_in.lineCount() - m_in.lineIndex()) throw EInOutError(kFileIncomplete);
+        return n;
+    }
     long double number() { return m_in.ReadNumber(); }
     bool english() const { return m_units == kUnitsEnglish; }
 
     void readFirstLoadBlock() {
         // Fresh curves: names and flags of an earlier read do not carry over.
-        m.pltLD.SetCurveCount(kCurveSetMain, 0);
-        m.pltLD.SetCurveCount(kCurveSetMain, 1);
-        m.PltCombine.SetCurveCount(kCurveSetMain, 0);
-        m.PltCombine.SetCurveCount(kCurveSetMain, 3);
-        m.PltCombine.Line(kCurveSetMain, 0).Name = QStringLiteral("Total Earth Pressure");
-        m.PltCombine.Line(kCurveSetMain, 1).Name = QStringLiteral("from Soils ");
-        m.PltCombine.Line(kCurveSetMain, 2).Name = QStringLiteral("from Surcharge Loads");
+        m_models.pltLD.SetCurveCount(kCurveSetMain, 0);
+        m_models.pltLD.SetCurveCount(kCurveSetMain, 1);
+        m_models.PltCombine.SetCurveCount(kCurveSetMain, 0);
+        m_models.PltCombine.SetCurveCount(kCurveSetMain, 3);
+        m_models.PltCombine.Line(kCurveSetMain, 0).Name = QStringLiteral("Total Earth Pressure");
+        m_models.PltCombine.Line(kCurveSetMain, 1).Name = QStringLiteral("from Soils ");
+        m_models.PltCombine.Line(kCurveSetMain, 2).Name = QStringLiteral("from Surcharge Loads");
         const int n = count();
-        const long double combinedDepth = m_project.UnitSystem == 1 ? kInchesPerFoot : 1;
+        const long double combinedDepth =
+            m_project.UnitSystem == kUnitsEnglish ? kInchesPerFoot : 1;
         for (int j = 0; j < n; ++j) {
             const long double depth = number();
             const long double total = number();
             const long double earth = number();
             const long double surcharge = number();
-            m.pltLD.Line(kCurveSetMain, 0).Points.push_back({total, depth});
+            m_models.pltLD.Line(kCurveSetMain, 0).Points.push_back({total, depth});
             const long double y = depth / combinedDepth;
-            m.PltCombine.Line(kCurveSetMain, 0).Points.push_back({total, y});
-            m.PltCombine.Line(kCurveSetMain, 1).Points.push_back({earth, y});
-            m.PltCombine.Line(kCurveSetMain, 2).Points.push_back({surcharge, y});
+            m_models.PltCombine.Line(kCurveSetMain, 0).Points.push_back({total, y});
+            m_models.PltCombine.Line(kCurveSetMain, 1).Points.push_back({earth, y});
+            m_models.PltCombine.Line(kCurveSetMain, 2).Points.push_back({surcharge, y});
         }
     }
 
     // Distributed load of block k (0-based, k > 0) into pltLD line k. The unit system is known
     // from the first block's curve header.
     void readLoadBlock(int k) {
-        if (m.pltLD.CurveCount(kCurveSetMain) <= k) m.pltLD.SetCurveCount(kCurveSetMain, k + 1);
-        TLine& line = m.pltLD.Line(kCurveSetMain, k);
+        if (m_models.pltLD.CurveCount(kCurveSetMain) <= k)
+            m_models.pltLD.SetCurveCount(kCurveSetMain, k + 1);
+        TLine& line = m_models.pltLD.Line(kCurveSetMain, k);
         const int n = count();
         line.Points.clear();
         const long double scale = english() ? kInchesPerFoot : 1;
@@ -102,14 +111,14 @@ private:
         if (first) {
             m_units = units;
             if (english())
-                for (TFloatPoint& p : m.pltLD.Line(kCurveSetMain, 0).Points)
+                for (TFloatPoint& p : m_models.pltLD.Line(kCurveSetMain, 0).Points)
                     p.y /= kInchesPerFoot;
         }
-        const int curves = count();
-        m.pltPY.SetCurveCount(kCurveSetMain, 0);
-        m.pltPY.SetCurveCount(kCurveSetMain, curves);
+        const int curves = curveCount();
+        m_models.pltPY.SetCurveCount(kCurveSetMain, 0);
+        m_models.pltPY.SetCurveCount(kCurveSetMain, curves);
         for (int c = 0; c < curves; ++c) {
-            TLine& line = m.pltPY.Line(kCurveSetMain, c);
+            TLine& line = m_models.pltPY.Line(kCurveSetMain, c);
             line.Value = number();
             const int k = count();
             for (int i = 0; i < k; ++i) {
@@ -118,7 +127,7 @@ private:
                 line.Points.push_back({y, p});
             }
         }
-        m.pltPY.PadToLongest(kCurveSetMain);
+        m_models.pltPY.PadToLongest(kCurveSetMain);
     }
 
     // Results of block k (0-based) into line k of the result models; returns the block marker
@@ -135,15 +144,17 @@ private:
                 plot->SetCurveCount(kCurveSetMain, blocks);
             }
             for (int set : {kCurveSetMiddle, kCurveSetRight}) {
-                m.pltDMS.SetCurveCount(set, 0);
-                m.pltDMS.SetCurveCount(set, blocks);
+                m_models.pltDMS.SetCurveCount(set, 0);
+                m_models.pltDMS.SetCurveCount(set, blocks);
             }
         }
-        if (k >= m.pltDef.CurveCount(kCurveSetMain)) return blocks; // more blocks than announced
-        TLine* lines[] = {&m.pltDef.Line(kCurveSetMain, k),   &m.pltMom.Line(kCurveSetMain, k),
-                          &m.pltShear.Line(kCurveSetMain, k), &m.pltSoil.Line(kCurveSetMain, k),
-                          &m.pltDMS.Line(kCurveSetMain, k),   &m.pltDMS.Line(kCurveSetMiddle, k),
-                          &m.pltDMS.Line(kCurveSetRight, k)};
+        if (k >= m_models.pltDef.CurveCount(kCurveSetMain))
+            return blocks; // more blocks than announced
+        TLine* lines[] = {
+            &m_models.pltDef.Line(kCurveSetMain, k),   &m_models.pltMom.Line(kCurveSetMain, k),
+            &m_models.pltShear.Line(kCurveSetMain, k), &m_models.pltSoil.Line(kCurveSetMain, k),
+            &m_models.pltDMS.Line(kCurveSetMain, k),   &m_models.pltDMS.Line(kCurveSetMiddle, k),
+            &m_models.pltDMS.Line(kCurveSetRight, k)};
         for (TLine* line : lines)
             line->Points.clear();
         const long double depthScale = english() ? kInchesPerFoot : 1;
@@ -167,7 +178,7 @@ private:
     void readLayerSet() {
         const TGridTable& layers = m_project.Tables().NewSoil();
         const int n = layers.RowCount();
-        TGraphPlot& dms = m.pltDMS;
+        TGraphPlot& dms = m_models.pltDMS;
         dms.SetCurveCount(kCurveSetLayers, 0);
         dms.SetCurveCount(kCurveSetLayers, n + 2);
         for (int r = 0; r < n; ++r) {
@@ -201,37 +212,39 @@ private:
     }
 
     void padAll() {
-        for (TGraphPlot* plot : m.All())
+        for (TGraphPlot* plot : m_models.All())
             for (int set : {kCurveSetMain, kCurveSetMiddle, kCurveSetRight})
                 plot->PadToLongest(set);
     }
 
     void setCaptions() {
         const QString depth = english() ? kDepthFeet : kDepthMetres;
-        for (TGraphPlot* plot : {&m.pltDef, &m.pltMom, &m.pltShear, &m.pltSoil, &m.pltLD})
+        for (TGraphPlot* plot : {&m_models.pltDef, &m_models.pltMom, &m_models.pltShear,
+                                 &m_models.pltSoil, &m_models.pltLD})
             plot->YCaption = depth;
-        m.pltMom.XCaption = english() ? QStringLiteral("Bending Moment (in-kips)")
-                                      : QStringLiteral("Bending Moment (m-kN)");
-        m.pltShear.XCaption =
+        m_models.pltMom.XCaption = english() ? QStringLiteral("Bending Moment (in-kips)")
+                                             : QStringLiteral("Bending Moment (m-kN)");
+        m_models.pltShear.XCaption =
             english() ? QStringLiteral("Shear (kips)") : QStringLiteral("Shear (kN)");
-        TGraphPlot& dms = m.pltDMS;
-        dms.XCaption = m.pltDef.XCaption;
-        dms.YCaption = m.pltDef.YCaption;
-        dms.XUnits = m.pltDef.XUnits;
-        dms.XCaption2 = m.pltMom.XCaption;
-        dms.YCaption2 = m.pltMom.YCaption;
-        dms.XUnits2 = m.pltMom.XUnits;
-        dms.XCaption3 = m.pltShear.XCaption;
-        dms.YCaption3 = m.pltShear.YCaption;
-        dms.XUnits3 = m.pltShear.XUnits;
+        TGraphPlot& dms = m_models.pltDMS;
+        dms.XCaption = m_models.pltDef.XCaption;
+        dms.YCaption = m_models.pltDef.YCaption;
+        dms.XUnits = m_models.pltDef.XUnits;
+        dms.XCaption2 = m_models.pltMom.XCaption;
+        dms.YCaption2 = m_models.pltMom.YCaption;
+        dms.XUnits2 = m_models.pltMom.XUnits;
+        dms.XCaption3 = m_models.pltShear.XCaption;
+        dms.YCaption3 = m_models.pltShear.YCaption;
+        dms.XUnits3 = m_models.pltShear.XUnits;
     }
 
     // The models that get one line per problem block; pltDMS counts by its first set.
     std::array<TGraphPlot*, 5> resultPlots() {
-        return {&m.pltDef, &m.pltMom, &m.pltShear, &m.pltSoil, &m.pltDMS};
+        return {&m_models.pltDef, &m_models.pltMom, &m_models.pltShear, &m_models.pltSoil,
+                &m_models.pltDMS};
     }
 
-    TGraphModels& m;
+    TGraphModels& m_models;
     const TProgramData& m_project;
     TWordReader& m_in;
     int m_units = kUnitsEnglish;

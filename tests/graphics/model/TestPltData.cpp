@@ -202,6 +202,7 @@ TEST_F(PltDataTest, BrokenFilesStopAndKeepWhatWasRead) {
     EXPECT_FALSE(read(" -3\n"));
     EXPECT_FALSE(read(" 2000000000\n 1 2 3 4\n"));
     EXPECT_FALSE(read(" 0\n 1 1\n 12.0 99999999\n"));
+    EXPECT_FALSE(read(" 0\n 1 2000000000\n 12.0 1\n"));
     EXPECT_FALSE(read(" 0\n 1 0\n 0 3 1\n"));
     EXPECT_FALSE(read(""));
     EXPECT_FALSE(ReadPlots(models, project, QString::fromStdString((dir.path() / "none").string()),
