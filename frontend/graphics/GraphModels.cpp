@@ -51,6 +51,10 @@ std::array<TGraphPlot*, TGraphModels::kCount> TGraphModels::All() {
     return {&pltPY, &pltDef, &pltMom, &pltShear, &pltSoil, &pltDMS, &pltLD, &PltCombine};
 }
 
+std::array<const TGraphPlot*, TGraphModels::kCount> TGraphModels::All() const {
+    return {&pltPY, &pltDef, &pltMom, &pltShear, &pltSoil, &pltDMS, &pltLD, &PltCombine};
+}
+
 void TGraphModels::ClearPoints() {
     for (TGraphPlot* plot : All())
         plot->ClearPoints();
@@ -59,6 +63,20 @@ void TGraphModels::ClearPoints() {
 void TGraphModels::SetUnits(int units) {
     for (TGraphPlot* plot : All())
         plot->SetUnits(units);
+}
+
+TGraphCommandStates GraphCommandStates(const TGraphModels& models, bool plotsLoaded,
+                                       bool plotFileExists) {
+    TGraphCommandStates s;
+    s.Base = plotsLoaded && plotFileExists;
+    s.PY = s.Base && models.pltPY.HasData();
+    s.Def = s.Base && models.pltDef.HasData();
+    s.Mom = s.Base && models.pltMom.HasData();
+    s.Shear = s.Base && models.pltShear.HasData();
+    s.Soil = s.Base && models.pltSoil.HasData();
+    s.LD = s.Base && models.pltLD.HasData();
+    s.DMS = s.Def && s.Mom && s.Shear;
+    return s;
 }
 
 } // namespace tervane

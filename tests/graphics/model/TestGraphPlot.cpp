@@ -159,3 +159,23 @@ TEST(GraphModels, EightModelsWithTheirCaptions) {
     m.SetUnits(2);
     EXPECT_EQ(m.pltLD.Units(), 2);
 }
+
+TEST(GraphModels, CommandStatesFollowPlotsLoadedTheFileAndTheData) {
+    TGraphModels m;
+    for (TGraphPlot* p : {&m.pltDef, &m.pltMom, &m.pltShear, &m.pltPY}) {
+        p->SetCurveCount(kCurveSetMain, 1);
+        p->SetPointCount(kCurveSetMain, 2);
+    }
+    m.pltSoil.SetCurveCount(kCurveSetMain, 1);
+    m.pltSoil.SetPointCount(kCurveSetMain, 1); // one point is no graph
+    TGraphCommandStates s = GraphCommandStates(m, true, true);
+    EXPECT_TRUE(s.Base && s.PY && s.Def && s.Mom && s.Shear && s.DMS);
+    EXPECT_FALSE(s.Soil);
+    EXPECT_FALSE(s.LD); // no curve at all
+    m.pltShear.SetPointCount(kCurveSetMain, 0);
+    EXPECT_FALSE(GraphCommandStates(m, true, true).DMS);
+    // Without PlotsLoaded, or with the plot file gone, nothing is enabled.
+    for (const auto& states :
+         {GraphCommandStates(m, false, true), GraphCommandStates(m, true, false)})
+        EXPECT_FALSE(states.Base || states.PY || states.Def || states.Mom || states.DMS);
+}
