@@ -97,6 +97,15 @@ void finishRun(const TAnalysisHost& host) {
     g_holder.reset();
 }
 
+// The project's plot data file read into the models, when it exists.
+std::optional<bool> readPlotsOf(TGraphModels& models, const TProgramData& project,
+                                const QString& projectPath, bool afterRun) {
+    const QString plot = ChangeFileExt(projectPath, QStringLiteral(".tv5p"));
+    if (!QFileInfo(plot).isFile()) return std::nullopt;
+    return ReadPlots(models, project, plot, afterRun,
+                     [](const QString& text) { Messages().information(text); });
+}
+
 } // namespace
 
 TRunSettings DefaultRunSettings() {
@@ -116,18 +125,6 @@ QString ChangeFileExt(const QString& path, const QString& ext) {
     if (dot < 0 || dot < slash) return path + ext;
     return path.left(dot) + ext;
 }
-
-namespace {
-
-std::optional<bool> readPlotsOf(TGraphModels& models, const TProgramData& project,
-                                const QString& projectPath, bool afterRun) {
-    const QString plot = ChangeFileExt(projectPath, QStringLiteral(".tv5p"));
-    if (!QFileInfo(plot).isFile()) return std::nullopt;
-    return ReadPlots(models, project, plot, afterRun,
-                     [](const QString& text) { Messages().information(text); });
-}
-
-} // namespace
 
 std::optional<bool> ReadProjectPlots(TGraphModels& models, const TProgramData& project,
                                      bool afterRun) {
