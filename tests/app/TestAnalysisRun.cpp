@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cmath>
@@ -152,6 +153,7 @@ TEST_F(AnalysisRunTest, EveryExampleThroughTheRealLibrary) {
         EXPECT_EQ(toolBarUpdates, 1);
         EXPECT_EQ(childWindowsClosed, 1);
         EXPECT_FALSE(AnalysisInProgress());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // the hourglass is gone again
 
         // Folder rules: the program's folder is current and holds nothing of the run; the
         // private working folder is gone; the results lie beside the project.
