@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,6 +31,9 @@ std::vector<TInputDialog*>& openDialogs() {
     static std::vector<TInputDialog*> dialogs;
     return dialogs;
 }
+
+// Width of a child window's title bar besides its caption: the icon and three buttons.
+constexpr int kTitleBarExtra = 110;
 
 // A deactivation caused by a message box or a file dialog of the program itself is no leaving
 // of the dialog.
@@ -164,6 +168,10 @@ void TInputDialog::showAsChild() {
         setAttribute(Qt::WA_DeleteOnClose);
         return;
     }
+    // Wide enough for the whole caption beside the title bar's icon and buttons.
+    const QSize hint = window->sizeHint();
+    const int titleWidth = window->fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtra;
+    window->resize(std::max(hint.width(), titleWidth), hint.height());
     connect(window, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates before, Qt::WindowStates now) {
                 const bool was = before.testFlag(Qt::WindowActive);

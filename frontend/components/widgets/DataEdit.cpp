@@ -91,6 +91,8 @@ long double TDataEdit::Number() const {
 void TDataEdit::setNumber(long double value) {
     if (!TFormReading::Active()) value = std::clamp(value, m_minVal, m_maxVal);
     setText(FieldValueText(value, m_hex));
+    // A long value shows its leading digits.
+    setCursorPosition(0);
 }
 
 long double TDataEdit::clampBound(long double value) const {
