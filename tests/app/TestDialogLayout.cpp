@@ -12,6 +12,7 @@
 #include "DlgSpring.h"
 #include "DlgTieback.h"
 #include "DlgTitle.h"
+#include "EntryErrors.h"
 #include "MdiHost.h"
 #include "ProgramData.h"
 #include "ProjectTables.h"
@@ -21,6 +22,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -161,5 +164,73 @@ TEST(DialogLayout, RefusedEntryMessageBox) {
     dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetCurrentProject(nullptr);
+    SetMessages(&previous);
+}
+
+namespace {
+
+// Runs the event loop for `ms` milliseconds.
+void runFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+TEST(DialogLayout, RealMessageBoxInTheAreaIsShownOnceAndTheDialogKeepsTheFocus) {
+    TQtMessages messages;
+    TMessages& previous = Messages();
+    SetMessages(&messages);
+    QMdiArea area;
+    area.resize(1400, 1000);
+    area.show();
+    QApplication::setActiveWindow(&area);
+    SetMdiArea(&area);
+    TProjectTables tables;
+    TProgramData project(tables);
+    SetCurrentProject(&project);
+    TdlgCSD* other = TdlgCSD::ShowInstance();
+    TDlgProp* dialog = TDlgProp::ShowInstance();
+    runFor(20);
+    auto* length = dialog->findChild<TDataEdit*>(QStringLiteral("deXGS"));
+    length->setFocus();
+    length->setText(QStringLiteral("abc"));
+
+    // Every box that comes up is counted and answered.
+    QStringList boxes;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(30);
+
+    // Leaving the field by the tab key: one message, the focus comes back.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(length, &tab);
+    runFor(300);
+    const QString message = DisplayText(evaluationMessage(kReasonInvalidCharacters));
+    EXPECT_EQ(boxes, QStringList{message});
+    EXPECT_EQ(dialog->focusWidget(), length);
+
+    // Switching to the other dialog: one message again, and this dialog comes back.
+    boxes.clear();
+    area.setActiveSubWindow(MdiWindowOf(other));
+    runFor(300);
+    EXPECT_EQ(boxes, QStringList{message});
+    EXPECT_EQ(area.activeSubWindow(), MdiWindowOf(dialog));
+    EXPECT_EQ(length->text(), QStringLiteral("abc"));
+    EXPECT_EQ(project.IncrementLength, 0.0L);
+
+    answer.stop();
+    length->setText(QStringLiteral("2"));
+    area.closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(project.IncrementLength, 2.0L);
+    SetCurrentProject(nullptr);
+    SetMdiArea(nullptr);
     SetMessages(&previous);
 }
