@@ -176,6 +176,14 @@ void runFor(int ms) {
     loop.exec();
 }
 
+// Runs the event loop until `done` holds (at most five seconds), then a little longer so that a
+// second box, if one were coming, would be seen too.
+void runUntil(const std::function<bool()>& done) {
+    for (int waited = 0; !done() && waited < 5000; waited += 20)
+        runFor(20);
+    runFor(150);
+}
+
 } // namespace
 
 TEST(DialogLayout, RealMessageBoxInTheAreaIsShownOnceAndTheDialogKeepsTheFocus) {
@@ -211,7 +219,7 @@ TEST(DialogLayout, RealMessageBoxInTheAreaIsShownOnceAndTheDialogKeepsTheFocus) 
     // Leaving the field by the tab key: one message, the focus comes back.
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QCoreApplication::sendEvent(length, &tab);
-    runFor(300);
+    runUntil([&] { return !boxes.isEmpty(); });
     const QString message = DisplayText(evaluationMessage(kReasonInvalidCharacters));
     EXPECT_EQ(boxes, QStringList{message});
     EXPECT_EQ(dialog->focusWidget(), length);
@@ -219,7 +227,7 @@ TEST(DialogLayout, RealMessageBoxInTheAreaIsShownOnceAndTheDialogKeepsTheFocus) 
     // Switching to the other dialog: one message again, and this dialog comes back.
     boxes.clear();
     area.setActiveSubWindow(MdiWindowOf(other));
-    runFor(300);
+    runUntil([&] { return !boxes.isEmpty() && area.activeSubWindow() == MdiWindowOf(dialog); });
     EXPECT_EQ(boxes, QStringList{message});
     EXPECT_EQ(area.activeSubWindow(), MdiWindowOf(dialog));
     EXPECT_EQ(length->text(), QStringLiteral("abc"));
