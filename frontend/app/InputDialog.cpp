@@ -149,7 +149,19 @@ bool TInputDialog::FormDeactivate() {
     return true;
 }
 
+void TInputDialog::Discard() {
+    m_closed = true;
+    if (QMdiSubWindow* window = MdiWindowOf(this))
+        window->close();
+    else
+        close();
+}
+
 void TInputDialog::closeEvent(QCloseEvent* event) {
+    if (m_closed) {
+        event->accept();
+        return;
+    }
     if (HasCurrentProject()) ClosingStore(CurrentProject());
     if (!FocusedFieldValid()) {
         event->ignore();
@@ -217,6 +229,11 @@ void TInputDialog::activationChanged(bool active) {
 void RefreshOpenDialogs() {
     for (TInputDialog* dialog : TInputDialog::OpenDialogs())
         dialog->Refresh();
+}
+
+void DiscardInputDialogs() {
+    for (TInputDialog* dialog : TInputDialog::OpenDialogs())
+        dialog->Discard();
 }
 
 bool StoreActiveDialog() {

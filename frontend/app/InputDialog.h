@@ -52,6 +52,8 @@ public:
 
     // Brings the dialog to the front (its child window in the main window's area).
     void BringToFront();
+    // Closes the dialog without checking or storing anything (the project is being replaced).
+    void Discard();
 
     // Every open dialog, in creation order.
     static QList<TInputDialog*> OpenDialogs();
@@ -109,6 +111,9 @@ private:
 // Runs the activation of every open dialog again (after a unit change, so that labels and values
 // follow the project's new unit system).
 void RefreshOpenDialogs();
+// Closes every open dialog without storing (File New and Open, after the close query and before
+// the project is replaced), so no dialog writes the old project's values into the new one.
+void DiscardInputDialogs();
 // Runs the deactivation handler of the active input dialog, if any (before a main menu opens and
 // before the close query). False when its focused field refused the entry.
 bool StoreActiveDialog();

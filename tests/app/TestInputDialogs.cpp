@@ -328,3 +328,23 @@ TEST_F(InputDialogs, OneInstanceEachAndTheirTablesOpen) {
     EXPECT_TRUE(m_tables.PileSect().EditorOpen());
     EXPECT_EQ(m_area.subWindowList().size(), 3);
 }
+
+TEST_F(InputDialogs, ReplacingTheProjectDiscardsTheDialogsWithoutStoring) {
+    TDlgProp* prop = TDlgProp::ShowInstance();
+    TDlgSpring::ShowInstance();
+    typeInto(field(prop, "DeFH"), QStringLiteral("20"));
+    // Before the project is replaced the close query stores the active dialog's entries ...
+    m_area.setActiveSubWindow(MdiWindowOf(prop));
+    EXPECT_TRUE(StoreActiveDialog());
+    EXPECT_EQ(m_project.FreeHeight, 240.0L);
+    // ... and what the dialogs show afterwards goes nowhere, not even an invalid entry.
+    typeInto(field(prop, "DeFH"), QStringLiteral("abc"));
+    DiscardInputDialogs();
+    freeClosed();
+    EXPECT_EQ(TDlgProp::Instance(), nullptr);
+    EXPECT_EQ(TDlgSpring::Instance(), nullptr);
+    EXPECT_EQ(m_project.FreeHeight, 240.0L);
+    EXPECT_FALSE(m_project.ApplySprings);
+    EXPECT_TRUE(m_messages.messages.records.empty());
+    EXPECT_TRUE(m_area.subWindowList().isEmpty());
+}

@@ -219,6 +219,8 @@ void TDataEdit::focusOutEvent(QFocusEvent* event) {
     // The check runs once the focus has settled on the next control, so that a message box and
     // the focus taken back never interrupt the focus change itself.
     QTimer::singleShot(0, this, [this] {
+        // A field whose window closed meanwhile has nothing left to check.
+        if (!isVisible()) return;
         try {
             Commit();
         } catch (const EFrontendError& e) {
