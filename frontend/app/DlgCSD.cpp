@@ -5,6 +5,8 @@
 #include "ProgramData.h"
 #include "ui_DlgCSD.h"
 
+#include <algorithm>
+
 namespace tervane {
 
 TdlgCSD::TdlgCSD(QWidget* parent) : TInputDialog(parent), m_ui(std::make_unique<Ui::TdlgCSD>()) {
@@ -33,6 +35,23 @@ void TdlgCSD::LoadFields(TProgramData& project) {
     m_ui->deSP->setNumber(project.UniformSurcharge * SquareFeetFactor(project.UnitSystem));
     m_ui->beta->setNumber(project.BackfillSlope);
     m_ui->deGw->setNumber(project.ActivePressureFactor);
+    alignFieldColumns();
+}
+
+void TdlgCSD::alignFieldColumns() {
+    // The fields of the group and those below it stand in one column, whatever the unit labels.
+    int width = 0;
+    for (const QGridLayout* grid : {m_ui->gridConfiguration, m_ui->gridLoads}) {
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            const QLayoutItem* item = grid->itemAtPosition(row, 0);
+            const QLayoutItem* field = grid->itemAtPosition(row, 1);
+            // A note spans both columns: only the labels of fields count.
+            if (item && field && item != field && item->widget())
+                width = std::max(width, item->widget()->sizeHint().width());
+        }
+    }
+    m_ui->gridConfiguration->setColumnMinimumWidth(0, width);
+    m_ui->gridLoads->setColumnMinimumWidth(0, width);
 }
 
 void TdlgCSD::StoreFields(TProgramData& project) {

@@ -28,6 +28,9 @@ protected:
     void LoadFields(TProgramData& project) override;
     void StoreFields(TProgramData& project) override;
 
+private:
+    void alignFieldColumns();
+
     std::unique_ptr<Ui::TdlgCSD> m_ui;
     static inline QPointer<TdlgCSD> s_instance;
 };
