@@ -3,6 +3,7 @@
 // editor shows them; the dialogs decode theirs when they are first opened).
 #include "JpegImage.h"
 #include "Pictures.h"
+#include "ProjectTables.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,6 +30,14 @@ void BM_DecodeAllPictures(benchmark::State& state) {
             benchmark::DoNotOptimize(tervane::DecodeJpeg(bytes));
 }
 BENCHMARK(BM_DecodeAllPictures)->Unit(benchmark::kMillisecond);
+
+// What the main window's start-up does with the pictures: the table help pictures as bytes.
+void BM_InstallTablePictures(benchmark::State& state) {
+    tervane::TProjectTables tables;
+    for (auto _ : state)
+        tervane::InstallTablePictures(tables);
+}
+BENCHMARK(BM_InstallTablePictures)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
