@@ -7,6 +7,7 @@
 
 #include "MdiHost.h"
 #include <QComboBox>
+#include <QHeaderView>
 
 #include <QKeyEvent>
 #include <QMdiArea>

@@ -19,8 +19,10 @@ constexpr double kSmallMagnitude = 0.001;
 constexpr double kEqualYNudge = 1.001;
 constexpr double kEqualYLow = 0.9;
 constexpr double kEqualYHigh = 1.1;
-// Tick marks an axis of the small chart aims at.
-constexpr int kTickTarget = 5;
+// Tick marks the axes of the small chart aim at (its x axis is the longer, but its labels are
+// written side by side).
+constexpr int kTickTargetX = 3;
+constexpr int kTickTargetY = 5;
 // Margin of the segment drawing, pixels.
 constexpr double kSegmentMargin = 20.0;
 
@@ -78,20 +80,25 @@ void sortByX(TChartSeries& s) {
 }
 
 // Rounds an automatic range outwards to whole ticks; an empty range is widened first.
-void autoRange(TChartAxis& axis, double low, double high) {
+void autoRange(TChartAxis& axis, double low, double high, int target) {
     if (low == high) {
         const double pad = low == 0 ? 1.0 : std::fabs(low) * 0.1;
         low -= pad;
         high += pad;
     }
-    const QVector<double> ticks = AxisTicks(low, high, kTickTarget);
+    const QVector<double> ticks = AxisTicks(low, high, target);
     const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : high - low;
-    axis.low = std::floor(low / step + 1e-9) * step;
-    axis.high = std::ceil(high / step - 1e-9) * step;
+    const double first = std::floor(low / step + 1e-9);
+    const double last = std::ceil(high / step - 1e-9);
+    axis.low = first * step;
+    axis.high = last * step;
+    axis.ticks.clear();
+    for (double k = first; k <= last; k += 1)
+        axis.ticks << (k == 0 ? 0.0 : k * step);
 }
 
-void label(TChartAxis& axis) {
-    axis.ticks = AxisTicks(axis.low, axis.high, kTickTarget);
+void label(TChartAxis& axis, int target) {
+    if (axis.ticks.isEmpty()) axis.ticks = AxisTicks(axis.low, axis.high, target);
     const TAxisNumberFormat format = AxisNumberFormat(axis.low, axis.high);
     axis.labels.clear();
     for (double t : axis.ticks)
@@ -192,7 +199,7 @@ TChartData BuildChartData(const TGridTableChart& table) {
             yHigh = std::max(yHigh, p.y());
         }
     }
-    autoRange(data.x, xLow, xHigh);
+    autoRange(data.x, xLow, xHigh, kTickTargetX);
     if (equal && common != 0) {
         data.y.low = std::min(kEqualYLow * common, kEqualYHigh * common);
         data.y.high = std::max(kEqualYLow * common, kEqualYHigh * common);
@@ -201,10 +208,10 @@ TChartData BuildChartData(const TGridTableChart& table) {
         data.y.low = -1;
         data.y.high = 1;
     } else {
-        autoRange(data.y, yLow, yHigh);
+        autoRange(data.y, yLow, yHigh, kTickTargetY);
     }
-    label(data.x);
-    label(data.y);
+    label(data.x, kTickTargetX);
+    label(data.y, kTickTargetY);
     return data;
 }
 

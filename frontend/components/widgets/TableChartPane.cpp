@@ -20,7 +20,7 @@ namespace {
 constexpr int kSeriesWidth = 2;
 constexpr int kMarkerSize = 7;
 // Fonts of the small chart, in points.
-constexpr int kTitlePoints = 8;
+constexpr int kTitlePoints = 7;
 constexpr int kLabelPoints = 7;
 
 QImage marker(const QColor& color, bool diamond) {
@@ -45,10 +45,8 @@ QImage marker(const QColor& color, bool diamond) {
     return image;
 }
 
-QLineSeries* makeSeries(const TChartSeries& data, const QColor& color, bool diamond) {
+QLineSeries* makeSeries(const QColor& color, bool diamond) {
     auto* series = new QLineSeries;
-    series->setName(data.title);
-    series->append(data.points);
     QPen pen(color);
     pen.setWidth(kSeriesWidth);
     series->setPen(pen);
@@ -57,9 +55,22 @@ QLineSeries* makeSeries(const TChartSeries& data, const QColor& color, bool diam
     return series;
 }
 
-QCategoryAxis* makeAxis(const TChartAxis& data) {
+QCategoryAxis* makeAxis() {
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    QFont title = axis->titleFont();
+    title.setPointSize(kTitlePoints);
+    title.setBold(false);
+    axis->setTitleFont(title);
+    QFont labels = axis->labelsFont();
+    labels.setPointSize(kLabelPoints);
+    axis->setLabelsFont(labels);
+    return axis;
+}
+
+void showAxis(QCategoryAxis* axis, const TChartAxis& data) {
+    for (const QString& label : axis->categoriesLabels())
+        axis->remove(label);
     axis->setRange(data.low, data.high);
     axis->setStartValue(data.low);
     for (int i = 0; i < data.ticks.size(); ++i) {
@@ -71,14 +82,6 @@ QCategoryAxis* makeAxis(const TChartAxis& data) {
     }
     axis->setReverse(data.reversed);
     axis->setTitleText(data.title);
-    QFont title = axis->titleFont();
-    title.setPointSize(kTitlePoints);
-    title.setBold(false);
-    axis->setTitleFont(title);
-    QFont labels = axis->labelsFont();
-    labels.setPointSize(kLabelPoints);
-    axis->setLabelsFont(labels);
-    return axis;
 }
 
 } // namespace
@@ -118,7 +121,7 @@ TTableChartPane::TTableChartPane(const TGridTableChart& table, QWidget* parent)
         return;
     }
     m_chart = new QChart;
-    m_chart->setMargins(QMargins(0, 0, 0, 0));
+    m_chart->setMargins(QMargins(2, 2, 12, 0));
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setBackgroundRoundness(0);
     m_chart->setBackgroundBrush(Qt::white);
@@ -129,6 +132,17 @@ TTableChartPane::TTableChartPane(const TGridTableChart& table, QWidget* parent)
     legend.setPointSize(kLabelPoints);
     m_chart->legend()->setFont(legend);
     m_chart->legend()->setAlignment(Qt::AlignTop);
+    m_x = makeAxis();
+    m_y = makeAxis();
+    m_chart->addAxis(m_x, Qt::AlignBottom);
+    m_chart->addAxis(m_y, Qt::AlignLeft);
+    m_series1 = makeSeries(Qt::red, true);
+    m_series2 = makeSeries(Qt::green, false);
+    for (QLineSeries* series : {m_series1, m_series2}) {
+        m_chart->addSeries(series);
+        series->attachAxis(m_x);
+        series->attachAxis(m_y);
+    }
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setFrameShape(QFrame::Box);
@@ -156,25 +170,13 @@ void TTableChartPane::redraw() {
     }
     m_drawn->data = BuildChartData(*m_table);
     const TChartData& data = m_drawn->data;
-    m_chart->removeAllSeries();
-    for (QAbstractAxis* axis : m_chart->axes()) {
-        m_chart->removeAxis(axis);
-        delete axis;
-    }
-    QCategoryAxis* x = makeAxis(data.x);
-    QCategoryAxis* y = makeAxis(data.y);
-    m_chart->addAxis(x, Qt::AlignBottom);
-    m_chart->addAxis(y, Qt::AlignLeft);
-    QLineSeries* first = makeSeries(data.series1, Qt::red, true);
-    m_chart->addSeries(first);
-    first->attachAxis(x);
-    first->attachAxis(y);
-    if (data.series2) {
-        QLineSeries* second = makeSeries(*data.series2, Qt::green, false);
-        m_chart->addSeries(second);
-        second->attachAxis(x);
-        second->attachAxis(y);
-    }
+    showAxis(m_x, data.x);
+    showAxis(m_y, data.y);
+    m_series1->setName(data.series1.title);
+    m_series1->replace(data.series1.points);
+    m_series2->setVisible(data.series2.has_value());
+    m_series2->setName(data.series2 ? data.series2->title : QString());
+    m_series2->replace(data.series2 ? data.series2->points : QList<QPointF>());
     m_chart->legend()->setVisible(data.legend);
 }
 

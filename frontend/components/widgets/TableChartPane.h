@@ -5,8 +5,10 @@
 #include <QWidget>
 #include <memory>
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
+class QLineSeries;
 
 namespace tervane {
 
@@ -46,6 +48,10 @@ private:
     const TGridTableChart* m_table;
     QChartView* m_view = nullptr;
     QChart* m_chart = nullptr;
+    QCategoryAxis* m_x = nullptr;
+    QCategoryAxis* m_y = nullptr;
+    QLineSeries* m_series1 = nullptr;
+    QLineSeries* m_series2 = nullptr;
     TSegmentArea* m_segments = nullptr;
     struct Drawn;
     std::shared_ptr<Drawn> m_drawn;

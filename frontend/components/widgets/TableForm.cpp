@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -186,7 +187,7 @@ void TTableForm::setUpGrid() {
         m_grid->horizontalHeader()->setMinimumSectionSize(1);
         m_grid->horizontalHeader()->resizeSection(c, g.columnWidths[static_cast<size_t>(c)] + 1);
     }
-    m_grid->captionHeader()->setCaptions(captions, m_rowHeight + 1);
+    m_grid->setCaptions(captions, m_rowHeight + 1);
     m_grid->horizontalHeader()->setFixedHeight(g.headerRows * (m_rowHeight + 1));
     m_grid->horizontalHeader()->setVisible(g.headerRows > 0);
     m_grid->verticalHeader()->setMinimumSectionSize(1);

@@ -1,43 +1,16 @@
 #include "TableGrid.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyleOptionHeader>
 
 namespace tervane {
 
-TCaptionHeader::TCaptionHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
-
-void TCaptionHeader::setCaptions(const QVector<QStringList>& lines, int lineHeight) {
-    m_lines = lines;
-    m_lineHeight = lineHeight;
-    viewport()->update();
-}
-
-void TCaptionHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
-    QStyleOptionHeader option;
-    initStyleOption(&option);
-    option.rect = rect;
-    option.section = logicalIndex;
-    option.text.clear();
-    style()->drawControl(QStyle::CE_Header, &option, painter, this);
-    if (logicalIndex < 0 || logicalIndex >= m_lines.size()) return;
-    const QStringList& lines = m_lines[logicalIndex];
-    painter->save();
-    painter->setPen(palette().color(QPalette::ButtonText));
-    for (int j = 0; j < lines.size(); ++j) {
-        const QRect line(rect.x() + 2, rect.y() + j * m_lineHeight, rect.width() - 4, m_lineHeight);
-        painter->drawText(line, Qt::AlignLeft | Qt::AlignVCenter, lines[j]);
-    }
-    painter->restore();
-}
-
-TTableGrid::TTableGrid(QWidget* parent) : QTableWidget(parent), m_header(new TCaptionHeader(this)) {
-    setHorizontalHeader(m_header);
-    m_header->setSectionResizeMode(QHeaderView::Fixed);
-    m_header->setStretchLastSection(false);
-    m_header->setHighlightSections(false);
+TTableGrid::TTableGrid(QWidget* parent) : QTableWidget(parent) {
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -48,6 +21,22 @@ TTableGrid::TTableGrid(QWidget* parent) : QTableWidget(parent), m_header(new TCa
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setWordWrap(false);
+}
+
+void TTableGrid::setCaptions(const QVector<QStringList>& lines, int lineHeight) {
+    for (int c = 0; c < lines.size() && c < columnCount(); ++c) {
+        // Every column has as many lines as there are header rows, so the lines of all columns
+        // stand at the same heights.
+        QTableWidgetItem* item = horizontalHeaderItem(c);
+        if (!item) {
+            item = new QTableWidgetItem;
+            setHorizontalHeaderItem(c, item);
+        }
+        item->setText(lines[c].join(u'\n'));
+        item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    horizontalHeader()->setFixedHeight(static_cast<int>(lines.isEmpty() ? 0 : lines[0].size()) *
+                                       lineHeight);
 }
 
 void TTableGrid::flushEditor() {
