@@ -203,3 +203,55 @@ TEST_F(ChartFormTest, CancelRestoresTheRowsAndOKKeepsThem) {
     EXPECT_EQ(c.RowCount(), 3);
     EXPECT_TRUE(c.IsModified());
 }
+
+TEST_F(ChartFormTest, ViewEditFileGoesToTheUsersEditor) {
+    TTableChartForm* form = openCurve();
+    const QString path = writeFile(QStringLiteral("edit.txt"), "1 2\n");
+    form->fileNameEdit()->setText(path);
+    QString started;
+    SetTextEditorHook([&](const QString& file) { started = file; });
+    form->ViewEditClick();
+    SetTextEditorHook(nullptr);
+    EXPECT_EQ(started, path);
+}
+
+TEST_F(ChartFormTest, SegmentDrawing) {
+    std::vector<TTableDefinition> own =
+        ReadTableDefinitions(QStringLiteral(R"(object Bars: TGridTableChart
+  Caption = 'Bars'
+  MinRows = 2
+  MaxRows = 10
+  Col = {
+    4
+    2 ('x1') True False False 'FLOATCOLUMN2' '' 0.0
+    2 ('y1') True False False 'FLOATCOLUMN2' '' 0.0
+    2 ('x2') True False False 'FLOATCOLUMN2' '' 0.0
+    2 ('y2') True False False 'FLOATCOLUMN2' '' 0.0
+    True True 0 1 2 3
+  }
+end
+)"));
+    auto& bars = dynamic_cast<TGridTableChart&>(*own[0].table);
+    bars.SetRowCount(2);
+    // Nothing to draw while the ranges are empty.
+    EXPECT_TRUE(SegmentLines(bars, 285, 170).isEmpty());
+    bars.Cell(2, 0).SetFloat(10);
+    bars.Cell(3, 0).SetFloat(5);
+    bars.Cell(0, 1).SetFloat(10);
+    bars.Cell(3, 1).SetFloat(-5);
+    const QVector<TSegmentLine> lines = SegmentLines(bars, 285, 170);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].from, QPointF(20, 20 + 130 * 0.5)); // (0, 0); y runs upwards
+    EXPECT_EQ(lines[0].to, QPointF(265, 20));              // (10, 5)
+    EXPECT_EQ(lines[1].to, QPointF(20, 150));              // (0, -5)
+    EXPECT_EQ(lines[1].row, 2);
+    EXPECT_EQ(lines[1].label, (lines[1].from + lines[1].to) / 2);
+    auto* form = dynamic_cast<TTableChartForm*>(open(bars));
+    ASSERT_NE(form->chartPane(), nullptr);
+    EXPECT_EQ(form->chartPane()->chart(), nullptr); // a drawing area, no chart
+    EXPECT_EQ(form->chartPane()->geometry(),
+              QRect(form->margin(), form->margin(), kChartWidth, kChartHeight));
+    EXPECT_FALSE(form->grab().isNull());
+    bars.CloseEditors();
+    flushDeletes();
+}

@@ -6,13 +6,19 @@
 #include "ColumnTypes.h"
 
 #include "MdiHost.h"
+#include "PictureDecoder.h"
+#include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QHeaderView>
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace tervane;
 using tervane::test::TableEditorTest;
@@ -228,6 +234,7 @@ TEST_F(TableEditorTest, StringCellsStoreTheirText) {
     std::vector<TTableDefinition> own =
         ReadTableDefinitions(QStringLiteral(R"(object Notes: TGridTable
   Caption = 'Notes'
+  TopLeft = 'Row'
   MinRows = 1
   MaxRows = 5
   Col = {
@@ -240,6 +247,9 @@ end
     TGridTable& notes = *own[0].table;
     TTableForm* form = open(notes);
     EXPECT_EQ(form->grid()->item(0, 0)->text(), QStringLiteral("none"));
+    auto* corner = form->grid()->findChild<QLabel*>();
+    ASSERT_NE(corner, nullptr);
+    EXPECT_EQ(corner->text(), QStringLiteral("Row"));
     // Width: one inch, more than the caption.
     EXPECT_EQ(form->grid()->horizontalHeader()->sectionSize(0), form->logicalDpiX() + 1);
     type(form, 0, 0, QStringLiteral("2*3"));
@@ -278,4 +288,136 @@ TEST_F(TableEditorTest, DraggedWindowSnapsToWholeRows) {
     loads.CloseEditors();
     flushDeletes();
     SetMdiArea(nullptr);
+}
+
+TEST_F(TableEditorTest, HelpPictureCornerTextAndResizeEvent) {
+    TGridTable& springs = tables.SoilStrength();
+    int resized = 0;
+    springs.OnResize = [&](TGridTable&) { ++resized; };
+    TTableForm* form = open(springs);
+    EXPECT_GT(resized, 0);
+    const int height = form->height();
+    EXPECT_FALSE(form->imageLabel()->isVisibleTo(form));
+
+    // A picture given while the window is open shows at once under the row buttons.
+    QImage picture(120, 60, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    springs.SetHelpPicture(bytes);
+    EXPECT_TRUE(form->imageLabel()->isVisibleTo(form));
+    EXPECT_EQ(form->imageLabel()->geometry(),
+              QRect(form->margin(), form->addRowButton()->geometry().bottom() + 1 + form->margin(),
+                    120, 60));
+    EXPECT_EQ(form->height(), height + 60 + form->margin());
+
+    // The program's own decoder is used when installed.
+    int decoded = 0;
+    SetPictureDecoder([&](const QByteArray&) {
+        ++decoded;
+        return QImage(10, 10, QImage::Format_RGB32);
+    });
+    springs.SetHelpPicture(QByteArray("not a picture"));
+    EXPECT_EQ(decoded, 1);
+    EXPECT_EQ(form->imageLabel()->size(), QSize(10, 10));
+    SetPictureDecoder(nullptr);
+    EXPECT_TRUE(DecodePicture(QByteArray("not a picture")).isNull());
+}
+
+TEST_F(TableEditorTest, ModalEditorsOpenModalSubTables) {
+    TGridTable& soil = tables.NewSoil();
+    soil.ShowEditorModal();
+    TTableForm* form = formOf(soil);
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isWindow());
+    EXPECT_EQ(form->windowModality(), Qt::ApplicationModal);
+    qobject_cast<QPushButton*>(form->cellControl(2, 0))->click();
+    TTableForm* sub = formOf(*soil.Cell(2, 0).AsTable());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->windowModality(), Qt::ApplicationModal);
+    // The title follows the row number when rows are inserted above.
+    form->grid()->setCurrentCell(0, 1);
+    form->InsertRowClick();
+    EXPECT_EQ(sub->windowTitle(), QStringLiteral("Clay  2"));
+    // A second click brings the open window forward instead of opening another.
+    qobject_cast<QPushButton*>(form->cellControl(2, 1))->click();
+    EXPECT_EQ(formOf(*soil.Cell(2, 1).AsTable()), sub);
+}
+
+TEST_F(TableEditorTest, TablesThatGoAwayCloseTheirWindows) {
+    TGridTable& soil = tables.NewSoil();
+    soil.SetRowCount(2);
+    open(soil);
+    soil.Cell(2, 1).AsTable()->ShowEditor();
+    QPointer<TTableForm> sub = formOf(*soil.Cell(2, 1).AsTable());
+    ASSERT_FALSE(sub.isNull());
+    soil.DeleteRowGroup(1); // the layer and its table go
+    flushDeletes();
+    EXPECT_TRUE(sub.isNull());
+    // A new project empties the tables: every window goes with them.
+    QPointer<TTableForm> main = formOf(soil);
+    tables.CloseEditors();
+    flushDeletes();
+    EXPECT_TRUE(main.isNull());
+    EXPECT_EQ(soil.Editor(), nullptr);
+}
+
+TEST_F(TableEditorTest, WheelOverAChoiceBoxScrollsInsteadOfChoosing) {
+    TGridTable& soil = tables.NewSoil();
+    soil.SetRowCount(10);
+    TTableForm* form = open(soil);
+    auto* box = qobject_cast<QComboBox*>(form->cellControl(0, 0));
+    ASSERT_NE(box, nullptr);
+    QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(box, &wheel);
+    EXPECT_EQ(soil.Cell(0, 0).AsInteger(), 1);
+    EXPECT_EQ(box->currentIndex(), 0);
+}
+
+TEST_F(TableEditorTest, SubWindowCloseAsksForTheCommit) {
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    SetMdiArea(&area);
+    TGridTable& walls = tables.PileSect();
+    TTableForm* form = open(walls);
+    auto* sub = qobject_cast<QMdiSubWindow*>(form->frameWindow());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->windowTitle(), QStringLiteral("Wall Stiffness "));
+    type(form, 0, 3, QStringLiteral("(2"));
+    EXPECT_FALSE(sub->close());
+    EXPECT_NE(walls.Editor(), nullptr);
+    form->grid()->item(0, 3)->setText(QStringLiteral("(2)*5"));
+    EXPECT_TRUE(sub->close());
+    EXPECT_EQ(walls.Editor(), nullptr);
+    EXPECT_EQ(walls.Cell(3, 0).AsFloat(), 10);
+    flushDeletes();
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+    SetMdiArea(nullptr);
+}
+
+TEST_F(TableEditorTest, LeavingTheGridCommits) {
+    TGridTable& walls = tables.PileSect();
+    TTableForm* form = open(walls);
+    form->activateWindow();
+    QApplication::setActiveWindow(form);
+    QCoreApplication::processEvents();
+    form->grid()->setFocus();
+    if (QApplication::focusWidget() != form->grid()) GTEST_SKIP() << "no keyboard focus here";
+    type(form, 0, 3, QStringLiteral("4^2"));
+    form->addRowButton()->setFocus();
+    EXPECT_EQ(walls.Cell(3, 0).AsFloat(), 16);
+
+    // A refused entry: the message, and the focus back on the grid.
+    form->grid()->setFocus();
+    type(form, 0, 3, QStringLiteral("4^"));
+    form->addRowButton()->setFocus();
+    EXPECT_EQ(scope.messages.informationTexts(),
+              QStringList(QStringLiteral("Entry could not be evaluated:") + QChar(13) +
+                          QStringLiteral("invalid expression")));
+    EXPECT_EQ(QApplication::focusWidget(), form->grid());
+    EXPECT_EQ(walls.Cell(3, 0).AsFloat(), 16);
 }

@@ -499,6 +499,9 @@ std::unique_ptr<TCellControl> TTableForm::makeChoiceControl(int column, int row,
     box->hide();
     box->addItems(choices);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // The wheel scrolls the grid: a wheel turned over a soil-type box must not change the
+    // layer's type (which replaces its parameter table).
+    box->installEventFilter(this);
     connect(box, &QComboBox::activated, this,
             [this, column, row](int index) { choiceChanged(column, row, index + 1); });
     m_controls.push_back({box, column, row});
@@ -593,6 +596,10 @@ void TTableForm::applySizing(const QRect& dragged, int edges) {
 }
 
 bool TTableForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched)) {
+        QCoreApplication::sendEvent(m_grid->viewport(), event);
+        return true;
+    }
     QWidget* window = frameWindow();
     if (watched == window && m_shown && m_table && !m_applying) {
         if (event->type() == QEvent::Move && window->size() == m_lastGeometry.size()) {
