@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QFile>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMimeData>
@@ -253,5 +254,47 @@ end
               QRect(form->margin(), form->margin(), kChartWidth, kChartHeight));
     EXPECT_FALSE(form->grab().isNull());
     bars.CloseEditors();
+    flushDeletes();
+}
+
+TEST_F(ChartFormTest, ThreeColumnChartHasTwoSeriesAndALegend) {
+    std::vector<TTableDefinition> own =
+        ReadTableDefinitions(QStringLiteral(R"(object Mods: TGridTableChart
+  Caption = 'Mods'
+  MinRows = 2
+  MaxRows = 10
+  InvertedYAxis = True
+  Col = {
+    3
+    2 ('Depth') True False False 'FLOATCOLUMN2' 'L2' 0.0
+    2 ('p-Multiplier') True False False 'FLOATCOLUMN2' '' 1.0
+    2 ('y-Multiplier') True False False 'FLOATCOLUMN2' '' 1.0
+    True False 0 1 0 1
+  }
+end
+)"));
+    auto& mods = dynamic_cast<TGridTableChart&>(*own[0].table);
+    mods.SetRowCount(2);
+    mods.Cell(0, 1).SetFloat(10);
+    mods.Cell(2, 1).SetFloat(0.5);
+    const TChartData data = BuildChartData(mods);
+    ASSERT_TRUE(data.series2.has_value());
+    EXPECT_TRUE(data.legend);
+    EXPECT_EQ(data.series1.title, QStringLiteral("p-Multiplier"));
+    EXPECT_EQ(data.series2->title, QStringLiteral("y-Multiplier"));
+    EXPECT_EQ(data.series2->points, QVector<QPointF>({{0, 1}, {10, 0.5}}));
+    EXPECT_TRUE(data.y.reversed);
+    EXPECT_FALSE(data.x.reversed);
+    EXPECT_EQ(data.x.title, QStringLiteral("Depth (ft)"));
+    auto* form = dynamic_cast<TTableChartForm*>(open(mods));
+    QChart* chart = form->chartPane()->chart();
+    EXPECT_TRUE(chart->legend()->isVisible());
+    EXPECT_TRUE(chart->series()[1]->isVisible());
+    EXPECT_EQ(qobject_cast<QLineSeries*>(chart->series()[1])->pen().color(), QColor(Qt::green));
+    EXPECT_TRUE(chart->axes(Qt::Vertical)[0]->isReverse());
+    // Opening again brings the open window forward.
+    ShowTableEditor(mods);
+    EXPECT_EQ(formOf(mods), form);
+    mods.CloseEditors();
     flushDeletes();
 }

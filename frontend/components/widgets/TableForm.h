@@ -23,6 +23,11 @@ namespace tervane {
 class TTableForm;
 class TTableGrid;
 
+// Brings the open editor window of `table` to the front; false when it has none.
+bool BringEditorForward(TGridTable& table);
+// Shows the editor window of `table`: an open one comes to the front, else ShowEditor opens one.
+void ShowTableEditor(TGridTable& table);
+
 // The table's side of its editor window: owned by the table, it forwards the table's requests to
 // the window and closes the window when the table lets it go.
 class TTableEditorHandle : public TGridEditor {

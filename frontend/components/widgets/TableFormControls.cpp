@@ -41,6 +41,23 @@ std::unique_ptr<TCellControl> TTableEditorHandle::createButtonControl(int column
     return m_form->makeButtonControl(column, row);
 }
 
+// ---- opening
+
+bool BringEditorForward(TGridTable& table) {
+    auto* handle = dynamic_cast<TTableEditorHandle*>(table.Editor());
+    if (!handle || !handle->form()) return false;
+    QWidget* window = handle->form()->frameWindow();
+    if (auto* mdi = qobject_cast<QMdiSubWindow*>(window); mdi && mdi->mdiArea())
+        mdi->mdiArea()->setActiveSubWindow(mdi);
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+void ShowTableEditor(TGridTable& table) {
+    if (!BringEditorForward(table)) table.ShowEditor();
+}
+
 // ---- cell controls
 
 std::unique_ptr<TCellControl> TTableForm::makeChoiceControl(int column, int row,
@@ -100,17 +117,7 @@ void TTableForm::buttonClicked(int column, int row) {
     auto* link = dynamic_cast<TTableColumn*>(m_table->Column(column));
     if (!link) return;
     // An open sub-table window comes to the front instead.
-    if (TGridTable* sub = link->GetTable(row); sub && sub->Editor()) {
-        if (auto* handle = dynamic_cast<TTableEditorHandle*>(sub->Editor());
-            handle && handle->form()) {
-            QWidget* window = handle->form()->frameWindow();
-            if (auto* mdi = qobject_cast<QMdiSubWindow*>(window); mdi && mdi->mdiArea())
-                mdi->mdiArea()->setActiveSubWindow(mdi);
-            window->raise();
-            window->activateWindow();
-        }
-        return;
-    }
+    if (TGridTable* sub = link->GetTable(row); sub && BringEditorForward(*sub)) return;
     link->ButtonClicked(row);
 }
 
