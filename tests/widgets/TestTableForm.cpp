@@ -125,7 +125,17 @@ TEST_F(TableEditorTest, FloatCellTakesExpressionsAndKeepsTheCursorOnErrors) {
     EXPECT_EQ(walls.Editor() != nullptr, true);
     EXPECT_EQ(scope.messages.informationTexts().size(), 3);
 
+    // A change of units relabels and rewrites the open window.
+    form->grid()->item(1, 3)->setText(walls.Cell(3, 1).AsText());
+    walls.ChangeUnits(2);
+    EXPECT_EQ(form->grid()->horizontalHeaderItem(3)->text().split(u'\n')[0],
+              QStringLiteral("Flexural Stiffness (EI) (kN-m^2)  "));
+    EXPECT_NE(form->grid()->item(0, 3)->text(), QStringLiteral("6"));
+    walls.ChangeUnits(1);
+    EXPECT_EQ(form->grid()->item(0, 3)->text(), QStringLiteral("6"));
+
     // Corrected, the window closes and the table forgets it.
+    form->grid()->setCurrentCell(1, 3);
     form->grid()->item(1, 3)->setText(QStringLiteral("1E-5"));
     EXPECT_TRUE(form->close());
     EXPECT_EQ(walls.Editor(), nullptr);
