@@ -9,11 +9,13 @@
 #include "TableChartPane.h"
 #include "Units.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPixmap>
 
 using namespace tervane;
@@ -89,4 +91,25 @@ TEST_F(TableShots, ImportedCurveInSIUnits) {
     EXPECT_TRUE(zoom.save(folder + QStringLiteral("/21b-PYCurve2-chart-zoomed.png")));
     // The curve-set table of the same project, with its link buttons.
     shoot(tables.PYCurves2(), QStringLiteral("22-PYCurves2-SI"));
+}
+
+TEST_F(TableShots, NoteAndHelpPicture) {
+    TGridTable& walls = tables.PileSect();
+    walls.SetComments(QStringLiteral(
+        "The nodal number at the top of the wall is set to be 0.\rValues of Flexural Stiffness "
+        "(EI) must be specified for all nodes of the wall.\rLinear interpolation (when selected) "
+        "is performed from START node of previous line to END node of the following line."));
+    shoot(walls, QStringLiteral("23-PileSect-with-note"));
+    QImage picture(220, 140, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.drawRect(0, 0, 219, 139);
+    p.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("help picture"));
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPG");
+    tables.DistLoad().SetHelpPicture(bytes);
+    shoot(tables.DistLoad(), QStringLiteral("24-DistLoad-with-picture"));
 }
