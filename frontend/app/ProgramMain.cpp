@@ -1,20 +1,87 @@
 #include "ProgramMain.h"
 
+#include "CommandLine.h"
 #include "MainForm.h"
+#include "Messages.h"
 #include "QtMessages.h"
 #include "TervaneApplication.h"
 
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
 namespace tervane {
 
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList out;
+    for (int i = 1; i < argc; ++i)
+        out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}
+
+// The jobs the command line asks for, in their order; the first exit status ends the program.
+std::optional<int> runJobs(TMainForm& form, const TCommandLine& line) {
+    for (const TCommandLineOption& o : CommandLineOptions()) {
+        if (!line.Has(o.name) || !o.run) continue;
+        if (std::optional<int> status = o.run(form, line)) return status;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int RunProgram(int argc, char** argv) {
+    // Qt's own options (-platform, -style) are taken out by the application object; the line is
+    // parsed again from what it leaves.
+    const QStringList raw = argumentsOf(argc, argv);
+    const TCommandLine early = ParseCommandLine(raw);
+    if (early.help) {
+        std::fputs(CommandLineHelp().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    // A line without Qt's options is judged before any window system is needed.
+    const bool qtOptions = std::any_of(raw.begin(), raw.end(), [](const QString& a) {
+        return a.startsWith(u'-') && !a.startsWith(QLatin1String("--")) && a != QLatin1String("-h");
+    });
+    if (!early.error.isEmpty() && !qtOptions) {
+        std::fprintf(stderr, "%s\n", early.error.toLocal8Bit().constData());
+        return 2;
+    }
+    if (IsHeadless(early)) qputenv("QT_QPA_PLATFORM", "offscreen");
+
     TTervaneApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty()) arguments.removeFirst();
+    const TCommandLine line = ParseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", line.error.toLocal8Bit().constData());
+        return 2;
+    }
+
+    TStderrMessages stderrMessages;
     TQtMessages messages;
-    SetMessages(&messages);
+    const bool jobs = !line.values.empty();
+    SetMessages(jobs ? static_cast<TMessages*>(&stderrMessages) : &messages);
     int status = 0;
     {
         TMainForm form;
         messages.setParent(&form);
+        form.Startup(line.project);
+        if (std::optional<int> done = runJobs(form, line)) {
+            SetMessages(nullptr);
+            return *done;
+        }
+        SetMessages(&messages);
         form.show();
+        if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
+            QTimer::singleShot(0, &form, [] {
+                std::fputs("shown\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
         status = app.exec();
     }
     SetMessages(nullptr);

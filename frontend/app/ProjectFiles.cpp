@@ -1,0 +1,195 @@
+#include "ProjectFiles.h"
+
+#include "CurrentProject.h"
+#include "EntryErrors.h"
+#include "MainCommands.h"
+#include "Messages.h"
+#include "ProgramSettings.h"
+#include "ProjectNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tervane {
+
+namespace {
+
+void call(const std::function<void()>& f) {
+    if (f) f();
+}
+
+bool isCurrentLayout(const QString& fileName) {
+    return fileName.toLower().endsWith(kProjectExtension);
+}
+
+} // namespace
+
+TProjectFiles::TProjectFiles(const TMainCommands& commands, TFileEvents events)
+    : m_commands(commands), m_events(std::move(events)),
+      m_project(std::make_unique<TProgramData>(m_tables)) {
+    SetCurrentProject(m_project.get());
+}
+
+TProjectFiles::~TProjectFiles() {
+    if (HasCurrentProject() && &CurrentProject() == m_project.get()) SetCurrentProject(nullptr);
+}
+
+void TProjectFiles::replaceProject(std::unique_ptr<TProgramData> project) {
+    SetCurrentProject(nullptr);
+    m_project = std::move(project);
+    SetCurrentProject(m_project.get());
+}
+
+bool TProjectFiles::ReadPlots() {
+    const QString plotFile = WithExtension(m_project->FileName, QStringLiteral(".tv5p"));
+    m_plotsLoaded =
+        QFileInfo(plotFile).isFile() && m_commands.readPlots && m_commands.readPlots(plotFile);
+    return m_plotsLoaded;
+}
+
+bool TProjectFiles::CloseQuery() {
+    call(m_events.commitActiveChild);
+    if (!m_project->IsModified()) return true;
+    switch (Messages().yesNoCancel(kSaveChangesQuestion)) {
+    case TMsgAnswer::No:
+        return true;
+    case TMsgAnswer::Yes:
+        // Going on after a save that failed would lose the changes.
+        return Save() && m_project->FileName != TProgramData::kUntitledName;
+    default:
+        return false;
+    }
+}
+
+void TProjectFiles::New() {
+    if (!CloseQuery()) return;
+    call(m_events.closeChildren);
+    SetCurrentProject(nullptr);
+    m_project.reset();
+    replaceProject(std::make_unique<TProgramData>(m_tables));
+    m_plotsLoaded = false;
+    call(m_events.refresh);
+    call(m_commands.projectReplaced);
+}
+
+void TProjectFiles::Open() {
+    if (!CloseQuery()) return;
+    TFileDialogRequest request;
+    request.title = QStringLiteral("Open");
+    request.filter = kOpenFilter;
+    request.defaultExt = QStringLiteral("tv5d");
+    request.fileMustExist = true;
+    request.pathMustExist = true;
+    const std::optional<TFileChoice> choice = Messages().openFile(request);
+    if (choice) OpenByName(choice->path, choice->filterIndex);
+}
+
+void TProjectFiles::OpenRecent(int slot) {
+    if (slot < 0 || slot >= m_recent.Count()) return;
+    const QString path = m_recent.At(slot);
+    if (!CloseQuery()) return;
+    OpenByName(path, FormatIndexOfExtension(path));
+}
+
+void TProjectFiles::OpenDropped(const QString& path) {
+    if (!CloseQuery()) return;
+    OpenByName(path, FormatIndexOfExtension(path));
+}
+
+bool TProjectFiles::readProject(const QString& path, int formatIndex) {
+    call(m_events.closeChildren);
+    const QFileInfo file(path);
+    const QString absolute = file.absoluteFilePath();
+    SetCurrentProject(nullptr);
+    m_project.reset();
+    m_plotsLoaded = false;
+    QDir::setCurrent(file.absolutePath());
+    try {
+        replaceProject(std::make_unique<TProgramData>(m_tables, absolute, formatIndex));
+    } catch (const EFrontendError& e) {
+        replaceProject(std::make_unique<TProgramData>(m_tables));
+        Messages().information(e.message());
+        call(m_events.refresh);
+        call(m_commands.projectReplaced);
+        return false;
+    }
+    if (!m_project->OpenMessage().isEmpty()) Messages().information(m_project->OpenMessage());
+    ReadPlots();
+    return true;
+}
+
+void TProjectFiles::afterOpen(bool announce) {
+    if (announce) {
+        AddRecent(m_project->FileName);
+        Messages().information(QStringLiteral("Data file: ") + DisplayName(m_project->FileName) +
+                               QStringLiteral(", has been read by TERVANE 2015"));
+    }
+    if (m_project->StageCount > 1 && m_commands.splitStages)
+        m_commands.splitStages(!isCurrentLayout(m_project->FileName));
+    call(m_events.refresh);
+    call(m_commands.projectReplaced);
+}
+
+bool TProjectFiles::OpenByName(const QString& path, int formatIndex) {
+    if (!readProject(path, formatIndex)) return false;
+    afterOpen(true);
+    return true;
+}
+
+void TProjectFiles::OpenFromCommandLine(const QString& argument) {
+    const QString path = CommandLineProjectPath(argument);
+    if (QFileInfo(path).isFile() && readProject(path, 1))
+        afterOpen(false);
+    else
+        call(m_events.refresh);
+}
+
+bool TProjectFiles::write(const QString& oldFileName) {
+    try {
+        if (m_project->StageCount > 1 && oldFileName != m_project->FileName &&
+            m_commands.joinStagesAs)
+            m_commands.joinStagesAs(oldFileName);
+        else if (m_project->StageCount > 1 && m_commands.joinStages)
+            m_commands.joinStages();
+        else
+            m_project->Save();
+    } catch (const EFrontendError& e) {
+        Messages().information(e.message());
+        return false;
+    }
+    return true;
+}
+
+bool TProjectFiles::Save() {
+    if (m_project->StageCount > 1) call(m_commands.writeCurrentStage);
+    const QString& name = m_project->FileName;
+    if (name == TProgramData::kUntitledName || !isCurrentLayout(name)) return SaveAs();
+    return write(name);
+}
+
+bool TProjectFiles::SaveAs() {
+    const QString oldName = m_project->FileName;
+    TFileDialogRequest request;
+    request.title = QStringLiteral("Save ") + DisplayName(oldName) + QStringLiteral(" As");
+    request.filter = kSaveFilter;
+    request.defaultExt = QStringLiteral("tv5d");
+    request.initialPath =
+        isCurrentLayout(oldName) ? oldName : WithExtension(oldName, kProjectExtension);
+    request.overwritePrompt = true;
+    request.pathMustExist = true;
+    const std::optional<TFileChoice> choice = Messages().saveFile(request);
+    if (!choice) return false;
+    m_project->FileName = QFileInfo(choice->path).absoluteFilePath();
+    call(m_events.refresh);
+    if (!write(oldName)) return false;
+    AddRecent(m_project->FileName);
+    call(m_events.closeChildren);
+    call(m_events.refresh);
+    return true;
+}
+
+void TProjectFiles::AddRecent(const QString& path) {
+    if (m_recent.Add(path)) TProgramSettings::WriteRecent(m_recent.Values());
+}
+
+} // namespace tervane
