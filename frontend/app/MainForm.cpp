@@ -67,8 +67,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiA
 }
 
 TMainForm::~TMainForm() {
-    // Children may reach the project while they close.
+    // Children may reach the project while they close, so they close and go while it is there.
     m_mdiArea->closeAllSubWindows();
+    qDeleteAll(m_mdiArea->subWindowList());
     if (MdiArea() == m_mdiArea) SetMdiArea(nullptr);
 }
 

@@ -41,6 +41,8 @@ protected:
             opened << p;
             return true;
         });
+        // No test starts a real editor.
+        SetProcessStarter([](const QString&, const QStringList&) { return true; });
     }
     void TearDown() override {
         TProgramSettings::SetFileOverride(QString());
