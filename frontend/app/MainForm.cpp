@@ -7,8 +7,6 @@
 #include "ProgramSettings.h"
 #include "ProjectFiles.h"
 #include "ProjectNames.h"
-#include "TableNotes.h"
-#include "WindowList.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,6 +22,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 namespace tervane {
 
@@ -33,6 +32,20 @@ namespace {
 constexpr int kWindowListItems = 50;
 // Factor of the 3-D view's Zoom In and Zoom Out buttons.
 constexpr double kZoomStep = 1.4142;
+
+// "&Arrange Icons": the minimised windows lined up along the bottom of the area, left to right, in
+// rows upwards. Returns the top-left positions of `count` windows of size `icon`.
+std::vector<QPoint> iconPositions(int count, QSize icon, QSize area) {
+    std::vector<QPoint> out;
+    if (count <= 0 || icon.width() <= 0 || icon.height() <= 0) return out;
+    const int perRow = std::max(1, area.width() / icon.width());
+    for (int i = 0; i < count; ++i) {
+        const int row = i / perRow;
+        out.emplace_back((i % perRow) * icon.width(),
+                         std::max(0, area.height() - (row + 1) * icon.height()));
+    }
+    return out;
+}
 
 template <class F, class... A> void call(const F& f, A... args) {
     if (f) f(args...);
@@ -49,7 +62,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiA
     events.closeChildren = [this] { closeChildren(); };
     events.refresh = [this] { refresh(); };
     m_files = std::make_unique<TProjectFiles>(m_commands, std::move(events));
-    SetTableNotes(Tables());
 
     m_menus = BuildMainMenus(*menuBar(), m_actions);
     m_toolBar = addToolBar(QStringLiteral("Tool Bar"));
@@ -324,7 +336,7 @@ void TMainForm::arrangeIcons() {
     if (minimised.empty()) return;
     const QSize icon = minimised.front()->size();
     const std::vector<QPoint> at =
-        IconPositions(static_cast<int>(minimised.size()), icon, m_mdiArea->viewport()->size());
+        iconPositions(static_cast<int>(minimised.size()), icon, m_mdiArea->viewport()->size());
     for (std::size_t i = 0; i < minimised.size(); ++i)
         minimised[i]->move(at[i]);
 }

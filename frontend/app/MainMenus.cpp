@@ -1,16 +1,26 @@
 #include "MainMenus.h"
 
-#include "AppIcons.h"
-
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QToolBar>
+
+// The icon resources live in a static library: register them before first use.
+static void initIconResources() {
+    Q_INIT_RESOURCE(Icons);
+}
 
 namespace tervane {
 
 namespace {
+
+// Sizes rendered: the tool bar's 24 px, smaller and larger ones for other styles and for
+// high-density screens.
+constexpr int kIconSizes[] = {16, 24, 32, 48};
 
 QString text(const char* s) {
     return QString::fromUtf8(s);
@@ -45,6 +55,24 @@ QActionGroup* radioGroup(QMenu* menu, TActionTable& actions, TCmd first, TCmd la
 }
 
 } // namespace
+
+QIcon ToolIcon(const QString& name) {
+    static const bool registered = (initIconResources(), true);
+    (void)registered;
+    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(name));
+    if (!renderer.isValid()) return {};
+    QIcon icon;
+    for (int size : kIconSizes) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 QAction* TActionTable::Create(TCmd cmd, QObject* parent) {
     const TCommandText& t = CommandText(cmd);

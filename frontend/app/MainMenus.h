@@ -6,6 +6,8 @@
 #include "CommandIds.h"
 #include "MenuRules.h"
 
+#include <QIcon>
+#include <QString>
 #include <array>
 
 class QAction;
@@ -51,6 +53,10 @@ struct TToolBarSeparators {
     QAction* view3D = nullptr;
 };
 TToolBarSeparators BuildToolBar(QToolBar& bar, TActionTable& actions);
+
+// A tool-bar icon: the program's own SVG drawing ":/icons/<name>.svg" rendered at the sizes a
+// tool bar uses; an empty icon when there is no such drawing.
+QIcon ToolIcon(const QString& name);
 
 // The commands whose item or button is a menu's own action (the submenus, the Stage
 // Construction and "Show 3DView" menus).

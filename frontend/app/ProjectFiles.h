@@ -1,9 +1,9 @@
 #pragma once
 // The file commands of the main window and the project they replace: the grid tables (which live
-// as long as the main window), the current project, the recent-file list and whether plots are
-// loaded. New and Open put a new project in place of the old one and make it current. Widgets
-// are reached through the events the main window supplies; messages go through the messages
-// layer.
+// as long as the main window; given their editors' notes here), the current project, the
+// recent-file list and whether plots are loaded. New and Open put a new project in place of the old
+// one and make it current. Widgets are reached through the events the main window supplies;
+// messages go through the messages layer.
 
 #include "ProgramData.h"
 #include "ProjectTables.h"

@@ -464,6 +464,12 @@ TEST_F(MainFormTest, ToolButtonsHaveIconsAndTheAboutBoxItsLines) {
         EXPECT_EQ(form.Action(c)->toolTip(), QString::fromUtf8(CommandText(c).hint));
     }
     EXPECT_EQ(form.Action(TCmd::FileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    // The tables carry the notes their editors show.
+    EXPECT_TRUE(form.Tables().PileSect().Comments().startsWith(
+        QStringLiteral("The nodal number at the top of the wall is set to be 0.\r")));
+    EXPECT_EQ(form.Tables().Table(QStringLiteral("TblSilt1")).Comments(),
+              form.Tables().Table(QStringLiteral("TblClay1")).Comments());
+    EXPECT_TRUE(form.Tables().SurchargeTable().Comments().endsWith(QStringLiteral("kN/m^2 ")));
     TAboutBox box;
     EXPECT_EQ(box.Lines(),
               (QStringList{"TERVANE 2015", "Version 2015.5.3",
