@@ -4,6 +4,7 @@
 // bar, owns the grid tables and the current project (through TProjectFiles), keeps the settings
 // and runs the commands; commands that other windows carry out go through Commands().
 
+#include "ChildWindows.h"
 #include "MainCommands.h"
 #include "MainMenus.h"
 #include "MenuRules.h"
@@ -33,6 +34,8 @@ public:
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
     TMainCommands& Commands() { return m_commands; }
+    // The created flags of the dialogs and views the hooks show (see TChildWindows).
+    TChildWindows& Children() { return m_children; }
     TProjectFiles& Files() { return *m_files; }
     TProgramData& Project() const;
     TProjectTables& Tables() const;
@@ -97,6 +100,7 @@ private:
     void editProjectFile(const QString& extension);
 
     TMainCommands m_commands;
+    TChildWindows m_children;
     QMdiArea* m_mdiArea;
     std::unique_ptr<TProjectFiles> m_files;
     TActionTable m_actions;

@@ -17,6 +17,8 @@
 #include "MdiHost.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -474,4 +476,30 @@ TEST_F(MainFormTest, ToolButtonsHaveIconsAndTheAboutBoxItsLines) {
     EXPECT_EQ(box.Lines(),
               (QStringList{"TERVANE 2015", "Version 2015.5.3",
                            "A program for the analysis of flexible retaining structures"}));
+}
+
+TEST_F(MainFormTest, ChildWindowsAreCreatedOnceAndForgottenWhenClosed) {
+    TMainForm form;
+    form.show();
+    int made = 0;
+    const auto create = [&made] {
+        ++made;
+        auto* w = new QWidget;
+        w->setWindowTitle(QStringLiteral("Title"));
+        return w;
+    };
+    TChildWindows& children = form.Children();
+    EXPECT_FALSE(children.Created(QStringLiteral("title")));
+    QWidget* first = children.Show(QStringLiteral("title"), create);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(children.Show(QStringLiteral("title"), create), first);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(form.mdiArea()->subWindowList().size(), 1);
+    EXPECT_TRUE(children.Created(QStringLiteral("title")));
+    MdiWindowOf(first)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(children.Created(QStringLiteral("title")));
+    children.Show(QStringLiteral("title"), create);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(children.Show(QStringLiteral("none"), [] { return nullptr; }), nullptr);
 }
