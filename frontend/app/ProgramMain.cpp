@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 namespace tervane {
 
@@ -28,6 +29,27 @@ std::optional<int> runJobs(TMainForm& form, const TCommandLine& line) {
         if (std::optional<int> status = o.run(form, line)) return status;
     }
     return std::nullopt;
+}
+
+// The main window with the project named on the command line; the command-line jobs, then the
+// window and the event loop unless a job ended the program.
+int runWindow(QApplication& app, const TCommandLine& line, TMessages& stderrMessages,
+              TQtMessages& messages) {
+    SetMessages(line.values.empty() ? static_cast<TMessages*>(&messages) : &stderrMessages);
+    TMainForm form;
+    messages.setParent(&form);
+    form.Startup(line.project);
+    if (std::optional<int> done = runJobs(form, line)) return *done;
+    SetMessages(&messages);
+    form.show();
+    if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
+        QTimer::singleShot(0, &form, [] {
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
+    return app.exec();
 }
 
 } // namespace
@@ -62,27 +84,12 @@ int RunProgram(int argc, char** argv) {
 
     TStderrMessages stderrMessages;
     TQtMessages messages;
-    const bool jobs = !line.values.empty();
-    SetMessages(jobs ? static_cast<TMessages*>(&stderrMessages) : &messages);
-    int status = 0;
-    {
-        TMainForm form;
-        messages.setParent(&form);
-        form.Startup(line.project);
-        if (std::optional<int> done = runJobs(form, line)) {
-            SetMessages(nullptr);
-            return *done;
-        }
-        SetMessages(&messages);
-        form.show();
-        if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
-            QTimer::singleShot(0, &form, [] {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        status = app.exec();
+    int status = 1;
+    try {
+        status = runWindow(app, line, stderrMessages, messages);
+    } catch (const std::exception& e) {
+        // Outside the event loop (start-up, a command-line job) there is no box to show it in.
+        std::fprintf(stderr, "%s\n", e.what());
     }
     SetMessages(nullptr);
     return status;
