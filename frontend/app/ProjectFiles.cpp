@@ -216,9 +216,18 @@ bool TProjectFiles::write(const QString& oldFileName) {
 
 bool TProjectFiles::Save() {
     if (m_project->StageCount > 1) call(m_commands.writeCurrentStage);
+    if (SaveNeedsNewName()) return SaveAs();
+    return write(m_project->FileName);
+}
+
+bool TProjectFiles::SaveNeedsNewName() const {
     const QString& name = m_project->FileName;
-    if (name == TProgramData::kUntitledName || !isCurrentLayout(name)) return SaveAs();
-    return write(name);
+    return name == TProgramData::kUntitledName || !isCurrentLayout(name);
+}
+
+QString TProjectFiles::ProposedSaveAsName() const {
+    const QString& name = m_project->FileName;
+    return isCurrentLayout(name) ? name : WithExtension(name, kProjectExtension);
 }
 
 bool TProjectFiles::SaveAs() {
@@ -227,8 +236,7 @@ bool TProjectFiles::SaveAs() {
     request.title = QStringLiteral("Save ") + DisplayName(oldName) + QStringLiteral(" As");
     request.filter = kSaveFilter;
     request.defaultExt = QStringLiteral("tv5d");
-    request.initialPath =
-        isCurrentLayout(oldName) ? oldName : WithExtension(oldName, kProjectExtension);
+    request.initialPath = ProposedSaveAsName();
     request.overwritePrompt = true;
     request.pathMustExist = true;
     const std::optional<TFileChoice> choice = Messages().saveFile(request);

@@ -62,6 +62,10 @@ public:
     // True when the project was written.
     bool Save();
     bool SaveAs();
+    // Whether Save goes to Save As (an untitled project or an older layout), and the name the
+    // Save As dialog proposes: FileName, its extension changed to ".tv5d" when it is another.
+    bool SaveNeedsNewName() const;
+    QString ProposedSaveAsName() const;
 
     // Puts `path` first in the recent list and writes the list to the settings.
     void AddRecent(const QString& path);
