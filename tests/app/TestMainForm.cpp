@@ -18,8 +18,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -502,4 +502,43 @@ TEST_F(MainFormTest, ChildWindowsAreCreatedOnceAndForgottenWhenClosed) {
     children.Show(QStringLiteral("title"), create);
     EXPECT_EQ(made, 2);
     EXPECT_EQ(children.Show(QStringLiteral("none"), [] { return nullptr; }), nullptr);
+}
+
+TEST_F(MainFormTest, OptionsMenuAdjustmentsAndTheActiveChildCommittingFirst) {
+    TMainForm form;
+    form.show();
+    TProgramData& p = form.Project();
+    p.EarthPressureMethod = 0;
+    form.PrepareMenu(TMenuId::Options);
+    EXPECT_FALSE(p.UserPressureTable);
+    form.PrepareEarthPressureMenu();
+    EXPECT_EQ(p.EarthPressureMethod, 1);
+    EXPECT_TRUE(p.UserPressureTable);
+    EXPECT_TRUE(form.Action(TCmd::OptEarthUser)->isChecked());
+    form.Action(TCmd::OptEarthTrapezoidal)->trigger();
+    EXPECT_EQ(p.EarthPressureMethod, 3);
+    EXPECT_FALSE(p.UserPressureTable);
+    EXPECT_FALSE(form.Action(TCmd::OptEarthUser)->isChecked());
+
+    p.FreeHeight = 120;
+    form.Action(TCmd::OptUnitsSI)->trigger();
+    EXPECT_EQ(p.UnitSystem, 2);
+    EXPECT_NEAR(static_cast<double>(p.FreeHeight), 3.048, 1e-9);
+    EXPECT_TRUE(p.IsModified());
+    form.PrepareMenu(TMenuId::Options);
+    EXPECT_TRUE(form.Action(TCmd::OptUnitsSI)->isChecked());
+    EXPECT_FALSE(form.Action(TCmd::OptUnitsEnglish)->isChecked());
+
+    // Menus and the close query let the active child commit first.
+    QList<QWidget*> committed;
+    form.Commands().deactivateChild = [&committed](QWidget* w) { committed << w; };
+    form.PrepareMenu(TMenuId::Data);
+    EXPECT_TRUE(committed.isEmpty());
+    auto* child = new QWidget;
+    AddMdiChild(child);
+    form.mdiArea()->setActiveSubWindow(MdiWindowOf(child));
+    form.PrepareMenu(TMenuId::Data);
+    scope.messages.answers = {TMsgAnswer::Cancel};
+    form.Execute(TCmd::FileNew);
+    EXPECT_EQ(committed, (QList<QWidget*>{child, child}));
 }
