@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds in Release and runs the main job: the analysis of the bundled
-# example project from the command line, printing where the report is and its closing lines.
+# Installs what is missing, builds in Release and runs the main job on the bundled example project
+# (copied into a temporary folder first): the desktop program when a display is there (DISPLAY or
+# WAYLAND_DISPLAY set), otherwise the analysis from the command line, printing where the report is
+# and its closing lines.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -12,6 +14,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$example" "$work/"
 project="$work/$(basename "$example")"
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Starting the desktop program on $(basename "$example") (a copy in $work)"
+    build/bin/Tervane2015 "$project"
+    exit 0
+fi
+
 build/bin/tervane-run "$project"
 report="${project%.*}.tv5o"
 mkdir -p build/example-output

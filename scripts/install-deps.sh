@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 packages=(g++ clang cmake ninja-build googletest libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-charts-dev libqt6opengl6-dev libjpeg-dev libxlsxwriter-dev
+          qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libjpeg-dev libxlsxwriter-dev
           xvfb xauth libgl1-mesa-dri libclang-rt-14-dev gfortran)
 missing=()
 for p in "${packages[@]}"; do
