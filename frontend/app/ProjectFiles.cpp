@@ -5,6 +5,7 @@
 #include "MainCommands.h"
 #include "Messages.h"
 #include "ProgramSettings.h"
+#include "OlderProjectReader.h"
 #include "ProjectNames.h"
 
 #include <QDir>
@@ -142,12 +143,12 @@ void TProjectFiles::OpenRecent(int slot) {
     if (slot < 0 || slot >= m_recent.Count()) return;
     const QString path = m_recent.At(slot);
     if (!CloseQuery()) return;
-    OpenByName(path, FormatIndexOfExtension(path));
+    OpenByName(path, FormatIndexFromExtension(path));
 }
 
 void TProjectFiles::OpenDropped(const QString& path) {
     if (!CloseQuery()) return;
-    OpenByName(path, FormatIndexOfExtension(path));
+    OpenByName(path, FormatIndexFromExtension(path));
 }
 
 bool TProjectFiles::readProject(const QString& path, int formatIndex) {

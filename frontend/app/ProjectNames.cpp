@@ -39,18 +39,6 @@ QString WithExtension(const QString& path, const QString& ext) {
     return (dot < 0 ? path : path.left(dot)) + ext;
 }
 
-int FormatIndexOfExtension(const QString& path) {
-    const QString ext = extensionOf(path).toLower();
-    if (ext == QLatin1String(".tv4d")) return 2;
-    if (ext == QLatin1String(".tvd")) return 3;
-    return 1;
-}
-
-QString CommandLineProjectPath(const QString& argument) {
-    if (QFileInfo(argument).fileName().contains(u'.')) return argument;
-    return argument + kProjectExtension;
-}
-
 QString CanonicalPath(const QString& path) {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();

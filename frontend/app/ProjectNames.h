@@ -19,12 +19,6 @@ QString MainWindowTitle(const QString& fileName);
 // (given with its dot), or with `ext` added when it has none.
 QString WithExtension(const QString& path, const QString& ext);
 
-// The format index of a file opened by name: ".tv4d" 2, ".tvd" 3, anything else 1.
-int FormatIndexOfExtension(const QString& path);
-
-// The project a command-line argument names: ".tv5d" added when its file name holds no ".".
-QString CommandLineProjectPath(const QString& argument);
-
 // A path made absolute and canonical (symbolic links and "..": resolved) when the file exists,
 // else absolute and clean, so one file always has one spelling.
 QString CanonicalPath(const QString& path);

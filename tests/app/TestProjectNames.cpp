@@ -1,4 +1,5 @@
 // Names made from the project's file name.
+#include "OlderProjectReader.h"
 #include "ProjectNames.h"
 
 #include <QDir>
@@ -30,11 +31,11 @@ TEST(ProjectNames, ExtensionsAndFormats) {
               QStringLiteral("/a.b/wall.tv5p"));
     EXPECT_EQ(WithExtension(QStringLiteral("x.y.tv4d"), QStringLiteral(".tv5d")),
               QStringLiteral("x.y.tv5d"));
-    EXPECT_EQ(FormatIndexOfExtension(QStringLiteral("a.TV4D")), 2);
-    EXPECT_EQ(FormatIndexOfExtension(QStringLiteral("a.tvd")), 3);
-    EXPECT_EQ(FormatIndexOfExtension(QStringLiteral("a.tv5d")), 1);
-    EXPECT_EQ(FormatIndexOfExtension(QStringLiteral("a.txt")), 1);
-    EXPECT_EQ(FormatIndexOfExtension(QStringLiteral("noext")), 1);
+    EXPECT_EQ(FormatIndexFromExtension(QStringLiteral("a.TV4D")), 2);
+    EXPECT_EQ(FormatIndexFromExtension(QStringLiteral("a.tvd")), 3);
+    EXPECT_EQ(FormatIndexFromExtension(QStringLiteral("a.tv5d")), 1);
+    EXPECT_EQ(FormatIndexFromExtension(QStringLiteral("a.txt")), 1);
+    EXPECT_EQ(FormatIndexFromExtension(QStringLiteral("noext")), 1);
 }
 
 TEST(ProjectNames, CommandLinePathGetsTheExtensionOnlyWithoutADot) {
