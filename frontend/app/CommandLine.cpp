@@ -22,7 +22,8 @@ std::vector<TCommandLineOption>& CommandLineOptions() {
         {QStringLiteral("--run"),
          QString(),
          QStringLiteral("analyse the project first, as Run Analysis does, with messages written "
-                        "to standard error; the window then shows the results"),
+                        "to standard error; the window then shows the results when there is a display, "
+                        "else the program ends with the run's status"),
          QStringLiteral("the analysis run"),
          false,
          QString(),

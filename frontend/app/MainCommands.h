@@ -65,6 +65,12 @@ struct TMainCommands {
 
     // After New and Open replaced the current project: windows that show it refresh.
     std::function<void()> projectReplaced;
+    // Before the child windows close for New, Open, Save As and a run: dialogs give up their
+    // pending entries instead of storing them into the project that is going.
+    std::function<void()> discardChildren;
+    // After an option switch, the earth-pressure method or the unit system changed from the
+    // menu: open dialogs show the project's values again.
+    std::function<void()> optionChanged;
     // Before a main menu opens and before the close query: the active child window commits its
     // pending entries, as when it is deactivated.
     std::function<void(QWidget* child)> deactivateChild;

@@ -7,6 +7,7 @@
 #include "ProgramSettings.h"
 #include "ProjectFiles.h"
 #include "ProjectNames.h"
+#include "TableForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -141,6 +142,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::closeChildren() {
+    call(m_commands.discardChildren);
     m_mdiArea->closeAllSubWindows();
     Tables().CloseEditors();
 }
@@ -346,13 +348,14 @@ void TMainForm::arrangeIcons() {
 void TMainForm::toggle(TCmd cmd) {
     if (TGridTable* table = ToggleOption(Project(), cmd)) table->CloseEditors();
     if (cmd == TCmd::OptLongTerm) UpdateLongTermLayout();
+    call(m_commands.optionChanged);
 }
 
 void TMainForm::Execute(TCmd cmd) {
     using C = TCmd;
     const TMainCommands& k = m_commands;
     if (TGridTable* table = TableOfDataItem(Project(), cmd)) {
-        table->ShowEditor();
+        ShowTableEditor(*table);
         return;
     }
     if (cmd >= C::OptGeneratePY && cmd <= C::OptLongTerm) {
@@ -428,6 +431,7 @@ void TMainForm::Execute(TCmd cmd) {
         if (n != Project().UnitSystem) {
             Project().ChangeUnits(n);
             Project().SetModified();
+            call(k.optionChanged);
         }
         break;
     }
@@ -435,6 +439,7 @@ void TMainForm::Execute(TCmd cmd) {
     case C::OptEarthTriangular:
     case C::OptEarthTrapezoidal:
         SetEarthPressureMethod(Project(), 1 + (cmd - C::OptEarthUser));
+        call(k.optionChanged);
         break;
     case C::OptStaged:
     case C::TbStageOption:

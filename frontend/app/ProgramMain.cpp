@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "MainForm.h"
 #include "Messages.h"
+#include "ProgramWiring.h"
 #include "QtMessages.h"
 #include "TervaneApplication.h"
 
@@ -37,6 +38,7 @@ int runWindow(QApplication& app, const TCommandLine& line, TMessages& stderrMess
               TQtMessages& messages) {
     SetMessages(line.values.empty() ? static_cast<TMessages*>(&messages) : &stderrMessages);
     TMainForm form;
+    TProgramWiring wiring(form);
     messages.setParent(&form);
     form.Startup(line.project);
     if (std::optional<int> done = runJobs(form, line)) return *done;
@@ -57,6 +59,7 @@ int runWindow(QApplication& app, const TCommandLine& line, TMessages& stderrMess
 int RunProgram(int argc, char** argv) {
     // Qt's own options (-platform, -style) are taken out by the application object; the line is
     // parsed again from what it leaves.
+    RegisterCommandLineJobs();
     const QStringList raw = argumentsOf(argc, argv);
     const TCommandLine early = ParseCommandLine(raw);
     if (early.help) {
@@ -74,6 +77,7 @@ int RunProgram(int argc, char** argv) {
     if (IsHeadless(early)) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     TTervaneApplication app(argc, argv);
+    InstallWindowServices();
     QStringList arguments = QCoreApplication::arguments();
     if (!arguments.isEmpty()) arguments.removeFirst();
     const TCommandLine line = ParseCommandLine(arguments);

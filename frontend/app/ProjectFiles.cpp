@@ -193,7 +193,7 @@ bool TProjectFiles::OpenByName(const QString& path, int formatIndex) {
 
 void TProjectFiles::OpenFromCommandLine(const QString& argument) {
     const QString path = CommandLineProjectPath(argument);
-    if (QFileInfo(path).isFile() && readProject(path, 1))
+    if (QFileInfo(path).isFile() && readProject(path, FormatIndexFromExtension(path)))
         afterOpen(false);
     else
         call(m_events.refresh);
@@ -243,8 +243,11 @@ bool TProjectFiles::SaveAs() {
     const std::optional<TFileChoice> choice = Messages().saveFile(request);
     if (!choice) return false;
     m_project->FileName = QFileInfo(choice->path).absoluteFilePath();
-    call(m_events.refresh);
-    if (!write(oldName)) return false;
+    if (!write(oldName)) {
+        // The project was not written under the new name: it keeps the name it has on disk.
+        m_project->FileName = oldName;
+        return false;
+    }
     AddRecent(m_project->FileName);
     call(m_events.closeChildren);
     call(m_events.refresh);

@@ -58,3 +58,30 @@ TEST(ProgramMain, HelpRefusalsAndAShownWindow) {
     EXPECT_EQ(shown.status, 0) << shown.err.toStdString();
     EXPECT_EQ(shown.out, QStringLiteral("shown\n"));
 }
+
+TEST(ProgramMain, BatchJobsAnalyseAndExportWithoutAWindow) {
+    testsupport::TempDir dir;
+    const QString home = QString::fromStdString(dir.path().string());
+    const QString project = home + QStringLiteral("/tieback-clay-trapezoid.tv5d");
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TERVANE_EXAMPLES "/tieback-clay-trapezoid.tv5d"), project));
+
+    // Analysed, then the workbook of its results; no window is shown for either.
+    const QString book = home + QStringLiteral("/results.xlsx");
+    const TRun both = runProgram({QStringLiteral("--run"), QStringLiteral("--export-xlsx"), book,
+                                  project},
+                                 home);
+    EXPECT_EQ(both.status, 0) << both.err.toStdString();
+    EXPECT_FALSE(both.out.contains(QStringLiteral("shown")));
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("/tieback-clay-trapezoid.tv5p")));
+    EXPECT_TRUE(QFile::exists(book));
+
+    // A project that is not there ends with a non-zero status and its reason.
+    const TRun missing =
+        runProgram({QStringLiteral("--run"), home + QStringLiteral("/none.tv5d")}, home);
+    EXPECT_NE(missing.status, 0);
+    EXPECT_FALSE(missing.err.isEmpty());
+    const TRun noPlots = runProgram(
+        {QStringLiteral("--export-xlsx"), book, home + QStringLiteral("/none.tv5d")}, home);
+    EXPECT_EQ(noPlots.status, 1);
+}

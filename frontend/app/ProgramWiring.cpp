@@ -1,0 +1,203 @@
+#include "ProgramWiring.h"
+
+#include "AnalysisRun.h"
+#include "CommandLine.h"
+#include "CommandLineExport.h"
+#include "CommandLineRun.h"
+#include "CurrentProject.h"
+#include "DlgCSD.h"
+#include "DlgConLoads.h"
+#include "DlgOptions.h"
+#include "DlgProp.h"
+#include "DlgRebar.h"
+#include "DlgSpring.h"
+#include "DlgStaged.h"
+#include "DlgTieback.h"
+#include "DlgTitle.h"
+#include "ExportDlg.h"
+#include "InputDialog.h"
+#include "JpegImage.h"
+#include "MainForm.h"
+#include "MenuRules.h"
+#include "OlderProjectReader.h"
+#include "PictureDecoder.h"
+#include "Pictures.h"
+#include "PileSide.h"
+#include "PltData.h"
+#include "ProgramData.h"
+#include "ProjectFiles.h"
+#include "ProjectNames.h"
+#include "StageFiles.h"
+#include "TableChartForm.h"
+
+#include <QMdiArea>
+#include <QStatusBar>
+
+namespace tervane {
+
+namespace {
+
+// The graphs of the export list in the order of its entries, as graph commands.
+constexpr TGraph kExportEntries[kExportEntryCount] = {
+    TGraph::PY, TGraph::Def, TGraph::Shear, TGraph::Mom, TGraph::Soil, TGraph::LD, TGraph::Combine};
+
+bool displayAvailable() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform == "offscreen" || platform == "minimal") return false;
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+void InstallWindowServices() {
+    InstallTableEditors();
+    SetPictureDecoder(&DecodeJpeg);
+}
+
+void RegisterCommandLineJobs() {
+    // --run: the analysis of the named project, messages on standard error. A failed run ends
+    // the program with its status; after a good one the other jobs go on, or the window shows
+    // the results when there is a display to show it on.
+    SetCommandLineJob(QStringLiteral("--run"),
+                      [](TMainForm& form, const TCommandLine& line) -> std::optional<int> {
+                          const QString path = CommandLineProjectPath(line.project);
+                          const int status = RunProjectFromCommandLine(path);
+                          if (status != 0) return status;
+                          if (line.Has(QStringLiteral("--export-xlsx")) ||
+                              line.Has(QStringLiteral("--save-graphs")))
+                              return std::nullopt;
+                          if (!displayAvailable()) return 0;
+                          form.Files().OpenFromCommandLine(path);
+                          return std::nullopt;
+                      });
+    SetCommandLineJob(QStringLiteral("--export-xlsx"),
+                      [](TMainForm&, const TCommandLine& line) -> std::optional<int> {
+                          return ExportWorkbookJob(line.Value(QStringLiteral("--export-xlsx")),
+                                                   CommandLineProjectPath(line.project));
+                      });
+}
+
+TProgramWiring::TProgramWiring(TMainForm& form) : m_form(form) {
+    connectDialogs();
+    connectStages();
+    connectResults();
+    connectProject();
+}
+
+TProgramWiring::~TProgramWiring() {
+    SetEditorPathHook({}, {});
+    SetTextEditorHook({});
+}
+
+void TProgramWiring::connectDialogs() {
+    TMainCommands& k = m_form.Commands();
+    k.title = [] { TdlgTitle::ShowInstance(); };
+    k.wallProperties = [] { TDlgProp::ShowInstance(); };
+    k.wallConfiguration = [] { TdlgCSD::ShowInstance(); };
+    k.surcharge = [] { TDlgRebar::ShowInstance(); };
+    k.concentratedLoads = [] { TDlgConLoads::ShowInstance(); };
+    k.tiebacks = [] { TDlgTieback::ShowInstance(); };
+    k.springs = [] { TDlgSpring::ShowInstance(); };
+    k.textEditorOption = [] { TDlgOptions::ShowInstance(); };
+    k.deactivateChild = [](QWidget*) { StoreActiveDialog(); };
+    k.discardChildren = [] { DiscardInputDialogs(); };
+    k.optionChanged = [] { RefreshOpenDialogs(); };
+
+    TMainForm* form = &m_form;
+    SetEditorPathHook([form] { return form->EditorPath(); },
+                      [form](const QString& path) { form->SetEditorPath(path); });
+    SetTextEditorHook([form](const QString& path) { form->LaunchEditorOn(path); });
+    InstallTablePictures(m_form.Tables());
+}
+
+void TProgramWiring::connectStages() {
+    TMainCommands& k = m_form.Commands();
+    TMainForm* form = &m_form;
+    m_stages.onStageChanged = [form] {
+        form->UpdateStageDisplay();
+        form->UpdateToolBar();
+        RefreshOpenDialogs();
+    };
+    m_stages.onStatusText = [form](const QString& text) { form->statusBar()->showMessage(text); };
+    k.stagedDialog = [this, form](bool modal) {
+        if (modal)
+            TDlgStaged::ExecModal(m_stages, form);
+        else
+            TDlgStaged::ShowInstance(m_stages, form);
+    };
+    k.switchStage = [this](int stage) { m_stages.switchStage(stage); };
+    k.copyPreviousStage = [this] { m_stages.copyPreviousStage(); };
+    k.writeCurrentStage = [this] { m_stages.updateCurrentStage(); };
+    k.joinStages = [] { CurrentProject().Save(); };
+    k.joinStagesAs = [](const QString& oldFileName) {
+        // The stage in memory is written under the old name first, then the old name's stage
+        // files are joined into the new file and renamed after it.
+        TProgramData& project = CurrentProject();
+        const QString newName = project.FileName;
+        project.FileName = oldFileName;
+        try {
+            WriteCurrentStage(project);
+        } catch (...) {
+            project.FileName = newName;
+            throw;
+        }
+        project.FileName = newName;
+        JoinStagesForSaveAs(newName, oldFileName, project.StageCount);
+        project.ClearModified();
+    };
+    k.splitStages = [this, form](bool) {
+        m_stages.afterOpen();
+        form->statusBar()->clearMessage();
+    };
+}
+
+void TProgramWiring::connectResults() {
+    TMainCommands& k = m_form.Commands();
+    TMainForm* form = &m_form;
+    TGraphModels* models = &m_models;
+    k.readPlots = [models](const QString& plotFile) {
+        return ReadPlots(*models, CurrentProject(), plotFile, false);
+    };
+    k.graphHasData = [models](int graph) {
+        return graph >= 0 && graph < TGraphModels::kCount &&
+               models->All()[static_cast<size_t>(graph)]->HasData();
+    };
+    k.showGraph = [models](int graph) {
+        if (graph >= 0 && graph < TGraphModels::kCount)
+            models->All()[static_cast<size_t>(graph)]->ShowGraph();
+    };
+    k.runAnalysis = [form, models] {
+        TAnalysisHost host;
+        host.FileSave = [form] { form->Files().Save(); };
+        host.UpdateToolBar = [form] { form->UpdateToolBar(); };
+        host.CloseChildWindows = [form] {
+            DiscardInputDialogs();
+            form->mdiArea()->closeAllSubWindows();
+            form->Tables().CloseEditors();
+        };
+        host.SetPlotsLoaded = [form](bool loaded) { form->SetPlotsLoaded(loaded); };
+        host.Models = models;
+        RunAnalysis(host);
+    };
+    k.exportExcel = [form, models] {
+        TDlgExport dialog(
+            *models,
+            [form](int entry) {
+                return entry >= 0 && entry < kExportEntryCount &&
+                       GraphEnabled(kExportEntries[entry], form->RuleInputs());
+            },
+            [] { return CurrentProject().FileName; }, form);
+        dialog.exec();
+    };
+    k.viewWallGeometry = [] { TDlgSideView::ShowInstance(); };
+}
+
+void TProgramWiring::connectProject() {
+    TMainCommands& k = m_form.Commands();
+    // Open dialogs follow a change of the unit system. The graphs keep the units of the run
+    // that filled them.
+    k.projectReplaced = [] { CurrentProject().OnUnitsChanged = [] { RefreshOpenDialogs(); }; };
+    k.projectReplaced();
+}
+
+} // namespace tervane
