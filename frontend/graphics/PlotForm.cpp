@@ -151,6 +151,13 @@ void TPlotForm::applyLegendFont() {
 }
 
 void TPlotForm::placeLegend(bool home) {
+    // The window gets its real size only when it is shown (maximised): the legend goes to its
+    // corner with the first size that can hold a graph.
+    if (!m_legendPlaced && m_canvas->width() >= windowPpiX() &&
+        m_canvas->height() >= windowPpiY()) {
+        m_legendPlaced = true;
+        home = true;
+    }
     const TGraphScene s = Scene();
     const QPoint wanted = home ? LegendHome(s.Layout.PlotArea, m_legend->size()) : m_legend->pos();
     m_legend->move(LegendInside(wanted, m_legend->size(), m_canvas->size()));

@@ -108,6 +108,7 @@ private:
     QAction* m_curveSeparator = nullptr;
     std::vector<QAction*> m_curveItems;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_legendPlaced = false; // the legend has had its first place in a sized window
     bool m_banding = false;
     QPoint m_bandStart;
     QPoint m_bandEnd;

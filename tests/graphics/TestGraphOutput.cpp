@@ -1,0 +1,233 @@
+// Output of the graph window: Save To Disk through the picture dialog (size, colour depth, the
+// memory message), the printed page, and the command-line pictures, each compared with what the
+// window draws by pixel probes on a curve and off it.
+#include "GraphModels.h"
+#include "PlotForm.h"
+#include "SaveAttb.h"
+#include "SaveGraphs.h"
+#include "ScriptedMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace tervane {
+namespace {
+
+// One diagonal curve from (0, 0) to (10, 10), drawn in blue: the first curve is not plotted, so
+// the second gets the second colour of the table.
+void diagonal(TGraphPlot& plot) {
+    plot.Caption = QStringLiteral("Test Graph");
+    plot.XOnTop = false;
+    plot.Markers = 0;
+    plot.SetCurveCount(kCurveSetMain, 2);
+    plot.SetPointCount(kCurveSetMain, 11);
+    for (int i = 0; i <= 10; ++i) {
+        plot.Point(kCurveSetMain, 0, i) = {static_cast<long double>(i), 0};
+        plot.Point(kCurveSetMain, 1, i) = {static_cast<long double>(i),
+                                           static_cast<long double>(i)};
+    }
+    plot.Line(kCurveSetMain, 0).Plotted = false;
+}
+
+// The curve's colour on its path at (7, 7), white off it at (7.5, 2.5) and in the top-right corner.
+void expectCurveProbes(const QImage& image, const TGraphScene& scene, const TGraphView& view) {
+    const TArea& a = scene.Layout.Graphs[0];
+    const TScaleRange& r = view.Current[0];
+    const int x = DataToPixelX(7, r.X, a.Left, a.Right); // a point of the polyline
+    const int y = DataToPixelY(7, r.Y, a.Top, a.Bottom, false);
+    EXPECT_EQ(image.pixel(x, y) & 0xFFFFFF, 0x0000FFu) << x << "," << y;
+    const int wx = DataToPixelX(7.5L, r.X, a.Left, a.Right); // between grid lines
+    const int wy = DataToPixelY(2.5L, r.Y, a.Top, a.Bottom, false);
+    EXPECT_EQ(image.pixel(wx, wy) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(image.width() - 2, 2) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+template <typename D> void onDialog(std::function<void(D&)> act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) act(*d);
+    });
+}
+
+int bmpBits(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray h = f.read(30);
+    return static_cast<unsigned char>(h[28]) | (static_cast<unsigned char>(h[29]) << 8);
+}
+
+TEST(GraphOutput, WindowDrawingHasTheCurveOnItsPathAndWhiteAround) {
+    TGraphPlot plot;
+    diagonal(plot);
+    TPlotForm form(plot);
+    form.Canvas()->setFixedSize(600, 400);
+    const QImage shot = form.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(600, 400));
+    expectCurveProbes(shot, form.Scene(), form.View());
+    // The legend opened in the plot area's bottom-right corner.
+    const TArea& a = form.Scene().Layout.PlotArea;
+    EXPECT_EQ(form.Legend()->geometry().right() + 1, a.Right);
+    EXPECT_EQ(form.Legend()->geometry().bottom() + 1, a.Bottom);
+}
+
+TEST(GraphOutput, SaveToDiskWritesThePictureTheDialogSized) {
+    test::TScriptedMessagesScope scope;
+    QTemporaryDir dir;
+    TGraphPlot plot;
+    diagonal(plot);
+    TPlotForm form(plot);
+    form.Canvas()->setFixedSize(600, 400);
+    const QString bmp = dir.filePath(QStringLiteral("graph.bmp"));
+    scope.messages.files.push_back(TFileChoice{bmp, 1});
+    onDialog<TdlgFormat>([](TdlgFormat& d) {
+        d.findChild<QRadioButton*>(QStringLiteral("rbTrue"))->setChecked(true);
+        d.btnOKClick(); // the starting values: 6 x 4 in at 72 pixels per inch
+    });
+    form.SaveToDiskClick();
+    ASSERT_EQ(scope.messages.records.size(), 1u);
+    EXPECT_EQ(scope.messages.records[0].request.filter, QStringLiteral("Bitmap (*.bmp)|*.bmp"));
+    EXPECT_EQ(scope.messages.records[0].request.defaultExt, QStringLiteral("bmp"));
+    QImage saved(bmp, "BMP");
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), QSize(432, 288));
+    EXPECT_EQ(bmpBits(bmp), 24);
+    // The picture is laid out with the window's pixels per inch in the picture's client area.
+    QImage again(432, 288, QImage::Format_RGB32);
+    form.RenderPicture(again);
+    const TGraphFonts fonts = GraphFonts(form.Canvas()->font(), plot.SizeFont, &again);
+    const TGraphScene scene = MakeScene(plot, {0, 0, 432, 288}, fonts, form.Canvas()->logicalDpiX(),
+                                        form.Canvas()->logicalDpiY(), TLayoutTarget::Picture);
+    expectCurveProbes(saved.convertToFormat(QImage::Format_RGB32), scene, form.View());
+
+    // A .png name writes PNG; 16 colours write four bits a pixel into a BMP.
+    const QString png = dir.filePath(QStringLiteral("graph.png"));
+    scope.messages.files.push_back(TFileChoice{png, 1});
+    onDialog<TdlgFormat>([](TdlgFormat& d) { d.btnOKClick(); });
+    form.SaveToDiskClick();
+    QFile f(png);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.read(4), QByteArray("\x89PNG"));
+    const QString bmp16 = dir.filePath(QStringLiteral("graph16.bmp"));
+    scope.messages.files.push_back(TFileChoice{bmp16, 1});
+    onDialog<TdlgFormat>([](TdlgFormat& d) {
+        d.SetValues(QStringLiteral("2.5"), QStringLiteral("3"), QStringLiteral("75"));
+        d.btnOKClick();
+    });
+    form.SaveToDiskClick();
+    EXPECT_EQ(QImage(bmp16).size(), QSize(225, 188)); // 187.5 rounds to even
+    EXPECT_EQ(bmpBits(bmp16), 4);
+    EXPECT_TRUE(scope.messages.informationTexts().isEmpty());
+}
+
+TEST(GraphOutput, PictureDialogEntriesAndTheMemoryMessage) {
+    test::TScriptedMessagesScope scope;
+    QTemporaryDir dir;
+    TGraphPlot plot;
+    diagonal(plot);
+    TPlotForm form(plot);
+    const QString bmp = dir.filePath(QStringLiteral("huge.bmp"));
+    scope.messages.files.push_back(TFileChoice{bmp, 1});
+    onDialog<TdlgFormat>([](TdlgFormat& d) {
+        d.SetValues(QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("72"));
+        d.btnOKClick(); // below the least height: reported, set to 2, the dialog stays
+        EXPECT_TRUE(d.isVisible());
+        d.SetValues(QStringLiteral("400"), QStringLiteral("600"), QStringLiteral("2.5"));
+        d.btnOKClick(); // not a whole number of pixels per inch
+        d.SetValues(QStringLiteral("400"), QStringLiteral("600"), QStringLiteral("3000"));
+        d.btnOKClick(); // 1.2 million by 1.8 million pixels
+    });
+    form.SaveToDiskClick();
+    EXPECT_EQ(scope.messages.informationTexts(),
+              (QStringList{"Entry must be greater than or equal to 2", "Entry must be an integer.",
+                           "There is not enough memory to complete this task."}));
+    EXPECT_FALSE(QFile::exists(bmp));
+
+    QImage picture;
+    TdlgFormat d(picture);
+    d.btnOKClick();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(picture.size(), QSize(432, 288));
+}
+
+TEST(GraphOutput, PrintingWritesOnePdfPageDrawnLikeTheWindow) {
+    test::TScriptedMessagesScope scope;
+    QTemporaryDir dir;
+    TGraphPlot plot;
+    diagonal(plot);
+    TPlotForm form(plot);
+    form.Canvas()->setFixedSize(600, 400);
+    form.Legend()->move(0, 0);
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    form.Printer().setOutputFormat(QPrinter::PdfFormat);
+    form.Printer().setOutputFileName(pdf);
+    scope.messages.printAnswers.push_back(true);
+    form.PrintClick();
+    EXPECT_EQ(form.Printer().docName(), QStringLiteral("Test Graph"));
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                  bytes.count("/Type /Page>") + bytes.count("/Type /Page "),
+              1);
+    const QMarginsF margins = form.Printer().pageLayout().margins(QPageLayout::Inch);
+    EXPECT_NEAR(margins.left(), 1.0, 1E-6);
+
+    // The page's drawing, on a page-sized picture at 150 pixels per inch: 6.5 x 9 in inside the
+    // margins of a letter page.
+    QImage page(975, 1350, QImage::Format_RGB32);
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+    {
+        QPainter p(&page);
+        form.DrawOnPage(p, page, TArea{0, 0, 974, 1349});
+    }
+    const TGraphFonts fonts = GraphFonts(form.Canvas()->font(), plot.SizeFont, &page);
+    const TGraphScene scene =
+        MakeScene(plot, {0, 0, 974, 1349}, fonts, 150, 150, TLayoutTarget::Printer);
+    EXPECT_EQ(scene.Layout.PlotArea.Right, 974);
+    expectCurveProbes(page, scene, form.View());
+    // The legend dragged to the window's top-left corner: the box at the area's top-left.
+    const TArea& a = scene.Layout.PlotArea;
+    int blue = 0;
+    for (int y = a.Top; y < a.Top + 40; ++y)
+        for (int x = a.Left; x < a.Left + 200; ++x)
+            blue += (page.pixel(x, y) & 0xFFFFFF) == 0x0000FF;
+    EXPECT_GT(blue, 20); // the marker-less entry "Curve #2" in blue
+    EXPECT_EQ(page.pixel(a.Left + 3, a.Top + 3) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST(GraphOutput, SaveGraphsJobWritesEveryGraphWithData) {
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("tieback.tv5d"));
+    QFile::copy(QStringLiteral(TERVANE_EXAMPLES "/tieback-clay-trapezoid.tv5d"), project);
+    QProcess run;
+    run.start(QStringLiteral(TERVANE_BIN_DIR "/tervane-run"), {project});
+    ASSERT_TRUE(run.waitForFinished(120000));
+    ASSERT_EQ(run.exitCode(), 0);
+    const QString out = dir.filePath(QStringLiteral("pictures"));
+    ASSERT_EQ(SaveGraphsJob(project, out, 100), kSaveGraphsDone);
+    const QStringList files = QDir(out).entryList({"*.png"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(files, (QStringList{"PltCombine.png", "pltDMS.png", "pltDef.png", "pltLD.png",
+                                  "pltMom.png", "pltPY.png", "pltShear.png", "pltSoil.png"}));
+    const QImage dms(QDir(out).filePath(QStringLiteral("pltDMS.png")));
+    EXPECT_EQ(dms.size(), QSize(600, 400));
+    EXPECT_EQ(dms.pixel(2, 200) & 0xFFFFFF, 0xFFFFFFu);
+
+    EXPECT_EQ(SaveGraphsJob(dir.filePath(QStringLiteral("missing.tv5d")), out, 100),
+              kSaveGraphsProject);
+    QFile::remove(dir.filePath(QStringLiteral("tieback.tv5p")));
+    EXPECT_EQ(SaveGraphsJob(project, out, 100), kSaveGraphsPlotFile);
+}
+
+} // namespace
+} // namespace tervane
