@@ -135,7 +135,14 @@ void drawGrid(QPainter& p, const TScaleRange& range, const TArea& a, bool xOnTop
         p.setPen(gridPen);
         p.drawLine(a.Left, y, a.Right, y);
         p.setPen(tickPen);
-        turnedText(p, a.Left - s.PpiX / 32 - lh / 2, y, lh, TickLabel(t.Value));
+        // The label at the x axis's end of the y axis is kept within the area's height, clear of
+        // the x labels beyond the corner.
+        const QString label = TickLabel(t.Value);
+        const int half = (fm.horizontalAdvance(label) + 1) / 2;
+        int cy = y;
+        if (a.Height() > 2 * half)
+            cy = xOnTop ? std::max(y, a.Top + half) : std::min(y, a.Bottom - half);
+        turnedText(p, a.Left - s.PpiX / 32 - lh / 2, cy, lh, label);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -47,6 +48,32 @@ void shootWindows(const QString& project, const QString& out, const QString& pre
         delete form;
     }
     SaveGraphsJob(project, QDir(out).filePath(prefix + "-job"), 150);
+
+    // The profile with named layers instead of the wall, a zoomed deflection graph with a title
+    // at the bottom, and the printed page of the profile.
+    models.pltDMS.ShowWall = false;
+    auto* dms = new TPlotForm(models.pltDMS);
+    dms->Canvas()->setFixedSize(1000, 700);
+    dms->grab().save(QDir(out).filePath(prefix + "-pltDMS-names.png"));
+    QImage page(1275, 1650, QImage::Format_RGB32); // a letter page at 150 pixels per inch
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+    page.fill(Qt::lightGray);
+    {
+        QPainter p(&page);
+        dms->DrawOnPage(p, page, TArea{150, 150, 1125, 1500});
+    }
+    page.save(QDir(out).filePath(prefix + "-pltDMS-page.png"));
+    delete dms;
+    models.pltDef.GraphTitle = QStringLiteral("Wall A, final stage");
+    models.pltDef.TitleAtTop = false;
+    auto* def = new TPlotForm(models.pltDef);
+    def->Canvas()->setFixedSize(800, 560);
+    const TArea a = def->Scene().Layout.Graphs[0];
+    def->CanvasPress(Qt::LeftButton, QPoint(a.Left + a.Width() / 3, a.Top + 10));
+    def->CanvasRelease(Qt::LeftButton, QPoint(a.Left + a.Width() * 2 / 3, a.Top + a.Height() / 2));
+    def->grab().save(QDir(out).filePath(prefix + "-pltDef-zoomed.png"));
+    delete def;
 }
 
 TEST(GraphShots, ExampleWindows) {
