@@ -69,15 +69,20 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
     connect(shortcut, &QShortcut::activated, this,
             [this] { m_menuBar->setActiveAction(m_menu->menuAction()); });
 
+    resize(800, 600);
+    Refresh();
+    m_plot.SetWindow(this);
+}
+
+void TPlotForm::Refresh() {
     // Opening: full ranges, the curve limit, legend and curve items, layout.
-    m_view.Reset(plot);
+    m_view.Reset(m_plot);
+    m_banding = false;
     m_plot.ApplyCurveLimit();
     RebuildCurveEntries();
     applyLegendFont();
     m_legend->setVisible(m_plot.CurveCount(kCurveSetMain) > 0 && m_plot.ShowLegend);
-    resize(800, 600);
     Relayout(true);
-    m_plot.SetWindow(this);
 }
 
 TPlotForm::~TPlotForm() = default;
@@ -280,6 +285,10 @@ void TPlotForm::CanvasRelease(Qt::MouseButton button, QPoint at) {
     ZoomInView(m_view.Current[0], m_view.Full[0], s.Layout.Graphs[0], m_plot.XOnTop, m_bandStart,
                at);
     m_canvas->update();
+}
+
+void RefreshGraphWindow(TGraphPlot& plot) {
+    if (auto* form = qobject_cast<TPlotForm*>(plot.Window())) form->Refresh();
 }
 
 void InstallGraphWindows() {

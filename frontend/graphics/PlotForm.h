@@ -64,6 +64,9 @@ public:
     // A curve item or a double click in the legend: switches the curve (position in set 1).
     void ToggleCurve(int curve);
 
+    // After the model was filled again (a new run): the full ranges, the curve limit, the legend
+    // and the curve items start afresh, and the window is laid out and drawn again.
+    void Refresh();
     // Rebuilds the legend entries and the curve items from the active curves of set 1.
     void RebuildCurveEntries();
     // Lays the window out again; with `legendHome` the legend returns to the plot area's
@@ -116,6 +119,8 @@ private:
 
 // Installs the graph-window factory: from then on a model's ShowGraph opens a TPlotForm.
 void InstallGraphWindows();
+// Refreshes the model's window when it has one open (after the plot data was read again).
+void RefreshGraphWindow(TGraphPlot& plot);
 
 // The page-setup margins a new window starts with, on every side.
 inline constexpr double kDefaultMarginInches = 1.0;

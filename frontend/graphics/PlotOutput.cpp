@@ -101,6 +101,7 @@ void TPlotForm::SaveToDiskClick() {
     }
     if (result != QDialog::Accepted) return;
     RenderPicture(picture);
+    SetPictureResolution(picture, dialog.PixelsPerInch());
     WritePicture(picture, choice->path, dialog.Colours());
 }
 

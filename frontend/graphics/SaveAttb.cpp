@@ -94,8 +94,15 @@ QImage WithColourDepth(const QImage& picture, TPictureColours colours) {
         QList<QRgb> table(std::begin(kPalette16), std::end(kPalette16));
         return picture.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
     }
-    case TPictureColours::Colours256:
-        return picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    case TPictureColours::Colours256: {
+        // A full table, so that the file holds eight bits a pixel however few colours are used.
+        QImage out = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        QList<QRgb> table = out.colorTable();
+        while (table.size() < 256)
+            table << 0xFF000000;
+        out.setColorTable(table);
+        return out;
+    }
     case TPictureColours::HighColour:
         return picture.convertToFormat(QImage::Format_RGB555);
     case TPictureColours::TrueColour:
@@ -137,6 +144,7 @@ void TdlgFormat::btnOKClick() {
     if (!width) return;
     const auto ppi = readField(m_ui->dePPI, kMinPpi, kMaxPpi, true);
     if (!ppi) return;
+    m_ppi = static_cast<int>(*ppi);
     const long long h = PicturePixels(*height, *ppi);
     const long long w = PicturePixels(*width, *ppi);
     m_picture = CreatePicture(w, h);

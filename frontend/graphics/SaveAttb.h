@@ -45,11 +45,14 @@ public:
     // picture and ends with Accepted, or kResultAbort when the picture cannot be created.
     void btnOKClick();
     TPictureColours Colours() const;
+    // The pixels per inch read by the last OK (the saved file's resolution).
+    int PixelsPerInch() const { return m_ppi; }
     void SetValues(const QString& height, const QString& width, const QString& ppi);
 
 private:
     std::unique_ptr<Ui::TdlgFormat> m_ui;
     QImage& m_picture;
+    int m_ppi = 72;
 };
 
 } // namespace tervane

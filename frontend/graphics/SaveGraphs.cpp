@@ -8,6 +8,7 @@
 #include "ProjectTables.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -28,6 +29,56 @@ const char* const kModelNames[TGraphModels::kCount] = {"pltPY",   "pltDef", "plt
 void setPpi(QImage& image, int ppiX, int ppiY) {
     image.setDotsPerMeterX(static_cast<int>(std::lround(ppiX * kInchesPerMetre)));
     image.setDotsPerMeterY(static_cast<int>(std::lround(ppiY * kInchesPerMetre)));
+}
+
+void put16(QByteArray& b, quint16 v) {
+    b.append(static_cast<char>(v & 0xFF));
+    b.append(static_cast<char>(v >> 8));
+}
+
+void put32(QByteArray& b, quint32 v) {
+    put16(b, static_cast<quint16>(v & 0xFFFF));
+    put16(b, static_cast<quint16>(v >> 16));
+}
+
+// A 16-bit bitmap file (five bits per colour), which the image library writes as 24 bits.
+bool writeBmp16(const QImage& image, const QString& path) {
+    const QImage src = image.convertToFormat(QImage::Format_RGB32);
+    const int w = src.width();
+    const int h = src.height();
+    const qint64 rowBytes = (static_cast<qint64>(w) * 2 + 3) / 4 * 4;
+    constexpr int kHeaderBytes = 14 + 40;
+    QByteArray header;
+    header.append("BM");
+    put32(header, static_cast<quint32>(kHeaderBytes + rowBytes * h));
+    put32(header, 0);
+    put32(header, kHeaderBytes);
+    put32(header, 40);
+    put32(header, static_cast<quint32>(w));
+    put32(header, static_cast<quint32>(h));
+    put16(header, 1);
+    put16(header, 16);
+    put32(header, 0); // no compression: 5-5-5
+    put32(header, static_cast<quint32>(rowBytes * h));
+    put32(header, static_cast<quint32>(src.dotsPerMeterX()));
+    put32(header, static_cast<quint32>(src.dotsPerMeterY()));
+    put32(header, 0);
+    put32(header, 0);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(header) != header.size()) return false;
+    QByteArray row(static_cast<qsizetype>(rowBytes), '\0');
+    for (int y = h - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = line[x];
+            const quint16 v = static_cast<quint16>(((qRed(c) >> 3) << 10) |
+                                                   ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
+            row[2 * x] = static_cast<char>(v & 0xFF);
+            row[2 * x + 1] = static_cast<char>(v >> 8);
+        }
+        if (file.write(row) != row.size()) return false;
+    }
+    return true;
 }
 
 void fail(const QString& text) {
@@ -52,9 +103,15 @@ void RenderGraphPicture(QImage& picture, const TGraphPlot& plot, const TGraphVie
     DrawGraph(painter, plot, view, scene);
 }
 
+void SetPictureResolution(QImage& picture, int ppi) {
+    setPpi(picture, ppi, ppi);
+}
+
 bool WritePicture(const QImage& picture, const QString& path, TPictureColours colours) {
     const bool png = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    return WithColourDepth(picture, colours).save(path, png ? "PNG" : "BMP");
+    const QImage out = WithColourDepth(picture, colours);
+    if (!png && colours == TPictureColours::HighColour) return writeBmp16(out, path);
+    return out.save(path, png ? "PNG" : "BMP");
 }
 
 int SaveGraphsJob(const QString& project, const QString& dir, int ppi) {
@@ -123,7 +180,7 @@ int SaveGraphsJob(const QString& project, const QString& dir, int ppi) {
         source.WindowSize = picture.size();
         source.NoWindow = true;
         RenderGraphPicture(picture, plot, view, source);
-        setPpi(picture, ppi, ppi);
+        SetPictureResolution(picture, ppi);
         const QString file = QDir(dir).filePath(QString::fromLatin1(kModelNames[m]) + ".png");
         if (!WritePicture(picture, file, TPictureColours::TrueColour)) {
             fail(QStringLiteral("Picture could not be written: ") + file);

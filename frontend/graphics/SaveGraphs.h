@@ -28,6 +28,9 @@ struct TPictureSource {
 void RenderGraphPicture(QImage& picture, const TGraphPlot& plot, const TGraphView& view,
                         const TPictureSource& source);
 
+// Sets the resolution a picture file records (the drawing itself uses the window's).
+void SetPictureResolution(QImage& picture, int ppi);
+
 // Writes the picture: PNG for a name ending in ".png", else BMP, in the given colour depth.
 bool WritePicture(const QImage& picture, const QString& path, TPictureColours colours);
 

@@ -128,6 +128,34 @@ TEST(GraphOutput, SaveToDiskWritesThePictureTheDialogSized) {
     EXPECT_TRUE(scope.messages.informationTexts().isEmpty());
 }
 
+TEST(GraphOutput, TheColourChoiceIsTheDepthTheFileHolds) {
+    QTemporaryDir dir;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixel(5, 5, 0xFF0000FF);
+    picture.setPixel(6, 5, 0xFFFFFF00);
+    const std::pair<TPictureColours, int> cases[] = {{TPictureColours::BlackAndWhite, 1},
+                                                     {TPictureColours::Colours16, 4},
+                                                     {TPictureColours::Colours256, 8},
+                                                     {TPictureColours::HighColour, 16},
+                                                     {TPictureColours::TrueColour, 24}};
+    for (const auto& [colours, bits] : cases) {
+        const QString path = dir.filePath(QString::number(bits) + ".bmp");
+        ASSERT_TRUE(WritePicture(picture, path, colours)) << bits;
+        EXPECT_EQ(bmpBits(path), bits);
+        const QImage back(path);
+        EXPECT_EQ(back.size(), picture.size());
+        // Black and white keeps every mark that is not white, yellow included; five bits a
+        // colour read back lose their three low bits.
+        const QRgb mask = bits == 16 ? 0xF8F8F8 : 0xFFFFFF;
+        const QRgb expected5 = bits == 1 ? 0x000000 : 0x0000FF;
+        const QRgb expected6 = bits == 1 ? 0x000000 : 0xFFFF00;
+        EXPECT_EQ(back.pixel(5, 5) & mask, expected5 & mask) << bits;
+        EXPECT_EQ(back.pixel(6, 5) & mask, expected6 & mask) << bits;
+        EXPECT_EQ(back.pixel(20, 20) & mask, mask) << bits;
+    }
+}
+
 TEST(GraphOutput, PictureDialogEntriesAndTheMemoryMessage) {
     test::TScriptedMessagesScope scope;
     QTemporaryDir dir;

@@ -1,6 +1,9 @@
 // Pictures of the graph windows of example projects, for looking at: written only when
 // TERVANE_SHOTS_DIR names a folder (the examples are analysed with the command-line runner into a
 // temporary folder first).
+#include "Caption.h"
+#include "ChangeActiveLines.h"
+#include "ChangeLineNames.h"
 #include "GraphModels.h"
 #include "PlotForm.h"
 #include "PltData.h"
@@ -13,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -74,6 +78,29 @@ void shootWindows(const QString& project, const QString& out, const QString& pre
     def->CanvasRelease(Qt::LeftButton, QPoint(a.Left + a.Width() * 2 / 3, a.Top + a.Height() / 2));
     def->grab().save(QDir(out).filePath(prefix + "-pltDef-zoomed.png"));
     delete def;
+}
+
+TEST(GraphShots, Dialogs) {
+    const QByteArray out = qgetenv("TERVANE_SHOTS_DIR");
+    if (out.isEmpty()) GTEST_SKIP() << "TERVANE_SHOTS_DIR not set";
+    const QDir dir(QString::fromLocal8Bit(out));
+    TfrmGraphCaption caption;
+    caption.SetValues(QStringLiteral("Wall A"), true);
+    caption.show();
+    caption.grab().save(dir.filePath("dialog-caption.png"));
+    QStringList names{"Stage: 1", "Stage: 2", "Stage: 3"};
+    TfrmLineNames legend(names);
+    legend.show();
+    legend.findChild<QListWidget*>("lbLines")->setCurrentRow(1);
+    legend.grab().save(dir.filePath("dialog-legend.png"));
+    QStringList states{kStateActive, kStateInactive, kStateActive};
+    TfrmActiveLines active(names, states);
+    active.show();
+    active.grab().save(dir.filePath("dialog-active.png"));
+    QImage picture;
+    TdlgFormat format(picture);
+    format.show();
+    format.grab().save(dir.filePath("dialog-picture.png"));
 }
 
 TEST(GraphShots, ExampleWindows) {

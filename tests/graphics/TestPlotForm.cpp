@@ -75,6 +75,20 @@ TEST(PlotForm, OpensWithTheCurveLimitInLegendAndMenu) {
     SetGraphWindowFactory({});
 }
 
+TEST(PlotForm, RefreshAfterTheModelWasFilledAgain) {
+    TGraphPlot plot;
+    fill(plot, 2);
+    TPlotForm form(plot);
+    EXPECT_DOUBLE_EQ(static_cast<double>(form.View().Full[0].X.Max), 4);
+    fill(plot, 3, 21); // a new run: x up to 20, three curves
+    RefreshGraphWindow(plot);
+    EXPECT_DOUBLE_EQ(static_cast<double>(form.View().Full[0].X.Max), 20);
+    EXPECT_EQ(form.CurveItems().size(), 3u);
+    TGraphPlot closed;
+    RefreshGraphWindow(closed); // no window: nothing happens
+    EXPECT_EQ(closed.Window(), nullptr);
+}
+
 TEST(PlotForm, MenuItemsAndTheirShowingRules) {
     TGraphPlot plot;
     fill(plot, 2);
