@@ -5,6 +5,8 @@
 
 #include "ui_ChangeLineNames.h"
 
+#include <QScreen>
+
 #include <algorithm>
 
 namespace tervane {
@@ -33,7 +35,6 @@ TfrmLineNames::TfrmLineNames(QStringList& names, QWidget* parent)
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     if (!m_names.isEmpty()) m_ui->lbLines->setCurrentRow(0);
     SelectEntry(m_ui->lbLines->currentRow());
-    // Centred on the screen: a dialog without a parent window is placed there by the platform.
     arrange();
 }
 
@@ -74,6 +75,8 @@ void TfrmLineNames::done(int result) {
 
 void TfrmLineNames::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Centred on the screen, not on the graph window.
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     arrange();
 }
 

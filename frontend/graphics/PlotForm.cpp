@@ -65,7 +65,11 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
     m_legend = new TGraphLegend(m_canvas);
     connect(m_legend, &TGraphLegend::toggleCurve, this, [this](int curve) { ToggleCurve(curve); });
     buildMenu();
+    // The menu's shortcut belongs to this window alone: several graph windows may be open.
+    m_canvas->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_canvas);
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this,
             [this] { m_menuBar->setActiveAction(m_menu->menuAction()); });
 
@@ -156,6 +160,7 @@ void TPlotForm::applyLegendFont() {
 }
 
 void TPlotForm::placeLegend(bool home) {
+    if (m_legend == nullptr) return;
     // The window gets its real size only when it is shown (maximised): the legend goes to its
     // corner with the first size that can hold a graph.
     if (!m_legendPlaced && m_canvas->width() >= windowPpiX() &&
