@@ -2,6 +2,7 @@
 // outlines, fill codes and picture sizes.
 #include "GraphLayout.h"
 #include "GraphPainter.h"
+#include "GraphScale.h"
 #include "GraphZoom.h"
 #include "LayerPatterns.h"
 #include "SaveAttb.h"
@@ -45,6 +46,43 @@ TEST(GraphLayout, PlotAreaTitleLineAndStripOf600x400At96Ppi) {
     EXPECT_EQ(l.Strip, (TArea{491, 46, 568, 368}));
     in.Target = TLayoutTarget::Picture; // half an inch in a saved picture
     EXPECT_EQ(LayoutGraph(in).Strip, (TArea{539, 46, 568, 368}));
+}
+
+QStringList majorLabels(const TAxisRange& range, int pixels, int fontHeight) {
+    QStringList out;
+    for (const TTick& t : GridTicks(range, GridSteps(range, pixels, fontHeight)))
+        if (t.Major) out << TickLabel(t.Value);
+    return out;
+}
+
+TEST(GraphLayout, TicksAndLabelsOverTheWindowsPlotArea) {
+    TGraphPlot plot;
+    plot.SetCurveCount(kCurveSetMain, 1);
+    plot.SetPointCount(kCurveSetMain, 3);
+    plot.Point(kCurveSetMain, 0, 1) = {1, 2};
+    plot.Point(kCurveSetMain, 0, 2) = {2, 1};
+    TGraphView view;
+    view.Reset(plot);
+    const TArea a = LayoutGraph(window600x400()).PlotArea; // 522 x 322 pixels, F = 16
+    // x: 522 / 96 = 5 intervals of 0.4, rounded to 0.2; minor ticks every 0.04.
+    const TGridSteps gx = GridSteps(view.Full[0].X, a.Width(), 16);
+    EXPECT_DOUBLE_EQ(static_cast<double>(gx.Major), 0.2);
+    EXPECT_EQ(GridTicks(view.Full[0].X, gx).size(), 51u);
+    EXPECT_EQ(majorLabels(view.Full[0].X, a.Width(), 16),
+              (QStringList{"0", "0.2", "0.4", "0.6", "0.8", "1", "1.2", "1.4", "1.6", "1.8", "2"}));
+    // y: 322 / 96 = 3 intervals of 0.667, rounded to 0.5.
+    EXPECT_EQ(majorLabels(view.Full[0].Y, a.Height(), 16),
+              (QStringList{"0", "0.5", "1", "1.5", "2"}));
+    // All-negative data: the range reaches 0; 5 intervals of 0.8 are rounded to 0.5.
+    plot.Point(kCurveSetMain, 0, 0) = {-4, 0};
+    plot.Point(kCurveSetMain, 0, 1) = {-1, 0};
+    plot.Point(kCurveSetMain, 0, 2) = {-2, 0};
+    view.Reset(plot);
+    EXPECT_EQ(majorLabels(view.Full[0].X, a.Width(), 16),
+              (QStringList{"-4", "-3.5", "-3", "-2.5", "-2", "-1.5", "-1", "-0.5", "0"}));
+    // Depths of a zoomed range keep 4 significant digits.
+    EXPECT_EQ(majorLabels(TAxisRange{12.3456L, 12.3556L, 0.001L}, 96 * 2, 16),
+              (QStringList{"12.35", "12.36"}));
 }
 
 TEST(GraphLayout, ThreeGraphsShareTheAreaWithGaps) {
