@@ -81,7 +81,9 @@ bool writeBmp16(const QImage& image, const QString& path) {
     return true;
 }
 
-void fail(const QString& text) {
+// One line on standard error.
+void fail(QString text) {
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 

@@ -79,6 +79,47 @@ TEST(GraphOutput, WindowDrawingHasTheCurveOnItsPathAndWhiteAround) {
     EXPECT_EQ(form.Legend()->geometry().bottom() + 1, a.Bottom);
 }
 
+TEST(GraphOutput, MarkersOfTheTwelfthCurveEveryOtherPoint) {
+    // Thirteen horizontal curves at y = 1..13 over x = 1..5, only the twelfth plotted. Colours
+    // count the active curves from 0 and markers number all curves from 1: the twelfth is drawn in
+    // entry 11 (00FF00) with shape 2, a square; the thirteenth would be 808080 with a triangle.
+    TGraphPlot plot;
+    plot.XOnTop = false;
+    plot.Markers = 2;
+    plot.SetCurveCount(kCurveSetMain, 13);
+    plot.SetPointCount(kCurveSetMain, 5);
+    for (int c = 0; c < 13; ++c) {
+        for (int i = 0; i < 5; ++i)
+            plot.Point(kCurveSetMain, c, i) = {i + 1.0L, c + 1.0L};
+        plot.Line(kCurveSetMain, c).Plotted = c == 11;
+    }
+    plot.Point(kCurveSetMain, 0, 4).x = 6; // room right of the last marker
+    EXPECT_EQ(TGraphPlot::CurveColour(11), 0x00FF00u);
+    EXPECT_EQ(TGraphPlot::CurveColour(12), 0x808080u);
+    EXPECT_EQ(MarkerShape(12), 2);
+    TPlotForm form(plot);
+    form.Canvas()->setFixedSize(600, 400);
+    const QImage shot = form.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const TGraphScene scene = form.Scene();
+    const TArea& a = scene.Layout.Graphs[0];
+    const TScaleRange& r = form.View().Current[0];
+    const int radius = scene.PpiX / 32;
+    const int y = DataToPixelY(12, r.Y, a.Top, a.Bottom, false);
+    for (int i = 0; i < 5; ++i) {
+        const int x = DataToPixelX(i + 1.0L, r.X, a.Left, a.Right);
+        const int along = i < 4 ? x + radius / 2 : x - radius / 2; // on the curve's segments
+        EXPECT_EQ(shot.pixel(along, y) & 0xFFFFFF, 0x00FF00u) << i;
+        // The square's top-right corner, off the curve: there at points 0, 2 and 4 only.
+        const QRgb corner = shot.pixel(x + radius, y - radius) & 0xFFFFFF;
+        EXPECT_EQ(corner, i % 2 == 0 ? 0x00FF00u : 0xFFFFFFu) << i;
+    }
+    // Markers 0: none.
+    form.SetMarkers(0);
+    const QImage bare = form.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int x0 = DataToPixelX(1, r.X, a.Left, a.Right);
+    EXPECT_EQ(bare.pixel(x0 + radius, y - radius) & 0xFFFFFF, 0xFFFFFFu);
+}
+
 TEST(GraphOutput, SaveToDiskWritesThePictureTheDialogSized) {
     test::TScriptedMessagesScope scope;
     QTemporaryDir dir;
