@@ -5,6 +5,7 @@
 #include "ChangeActiveLines.h"
 #include "ChangeLineNames.h"
 #include "GraphModels.h"
+#include "MdiHost.h"
 #include "PlotForm.h"
 #include "PltData.h"
 #include "ProgramData.h"
@@ -17,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -52,6 +55,23 @@ void shootWindows(const QString& project, const QString& out, const QString& pre
         delete form;
     }
     SaveGraphsJob(project, QDir(out).filePath(prefix + "-job"), 150);
+
+    // The profile as the program shows it: a maximised child of the main window's area.
+    {
+        QMainWindow main;
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        main.resize(1100, 760);
+        main.show();
+        SetMdiArea(area);
+        InstallGraphWindows();
+        models.pltDMS.ShowGraph();
+        QCoreApplication::processEvents();
+        main.grab().save(QDir(out).filePath(prefix + "-pltDMS-mdi.png"));
+        SetGraphWindowFactory({});
+        delete models.pltDMS.Window();
+        SetMdiArea(nullptr);
+    }
 
     // The profile with named layers instead of the wall, a zoomed deflection graph with a title
     // at the bottom, and the printed page of the profile.
