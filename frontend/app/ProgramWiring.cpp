@@ -23,15 +23,19 @@
 #include "PictureDecoder.h"
 #include "Pictures.h"
 #include "PileSide.h"
+#include "PlotForm.h"
 #include "PltData.h"
 #include "ProgramData.h"
 #include "ProjectFiles.h"
 #include "ProjectNames.h"
+#include "SaveGraphs.h"
 #include "StageFiles.h"
 #include "TableChartForm.h"
 
 #include <QMdiArea>
 #include <QStatusBar>
+
+#include <cstdio>
 
 namespace tervane {
 
@@ -51,6 +55,7 @@ bool displayAvailable() {
 
 void InstallWindowServices() {
     InstallTableEditors();
+    InstallGraphWindows();
     SetPictureDecoder(&DecodeJpeg);
 }
 
@@ -74,6 +79,21 @@ void RegisterCommandLineJobs() {
                       [](TMainForm&, const TCommandLine& line) -> std::optional<int> {
                           return ExportWorkbookJob(line.Value(QStringLiteral("--export-xlsx")),
                                                    CommandLineProjectPath(line.project));
+                      });
+    SetCommandLineJob(QStringLiteral("--save-graphs"),
+                      [](TMainForm&, const TCommandLine& line) -> std::optional<int> {
+                          int ppi = kJobDefaultPpi;
+                          if (line.Has(QStringLiteral("--ppi"))) {
+                              bool ok = false;
+                              ppi = line.Value(QStringLiteral("--ppi")).toInt(&ok);
+                              if (!ok || ppi < 10 || ppi > 2400) {
+                                  std::fprintf(stderr, "--ppi takes a whole number from 10 to "
+                                                       "2400\n");
+                                  return 2;
+                              }
+                          }
+                          return SaveGraphsJob(CommandLineProjectPath(line.project),
+                                               line.Value(QStringLiteral("--save-graphs")), ppi);
                       });
 }
 
@@ -156,7 +176,10 @@ void TProgramWiring::connectResults() {
     TMainForm* form = &m_form;
     TGraphModels* models = &m_models;
     k.readPlots = [models](const QString& plotFile) {
-        return ReadPlots(*models, CurrentProject(), plotFile, false);
+        const bool read = ReadPlots(*models, CurrentProject(), plotFile, false);
+        for (TGraphPlot* plot : models->All())
+            RefreshGraphWindow(*plot);
+        return read;
     };
     k.graphHasData = [models](int graph) {
         return graph >= 0 && graph < TGraphModels::kCount &&

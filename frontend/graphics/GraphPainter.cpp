@@ -398,9 +398,4 @@ QPolygon MarkerPolygon(int shape, QPoint centre, int radius) {
     return poly;
 }
 
-QString AxisTitle(const QString& caption, const QString& unitString, int units) {
-    if (unitString.isEmpty()) return caption;
-    return caption + QStringLiteral(" (") + UnitsLabel(unitString, units) + QStringLiteral(")");
-}
-
 } // namespace tervane

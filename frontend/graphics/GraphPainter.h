@@ -60,7 +60,4 @@ int CurvePenWidth(int ppiX, int widthLine);
 // corner up.
 QPolygon MarkerPolygon(int shape, QPoint centre, int radius);
 
-// Text of an axis title: the caption, and " (" + unit label + ")" when the unit string is set.
-QString AxisTitle(const QString& caption, const QString& unitString, int units);
-
 } // namespace tervane

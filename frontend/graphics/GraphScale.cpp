@@ -1,5 +1,7 @@
 #include "GraphScale.h"
 
+#include "Units.h"
+
 #include "NumberText.h"
 
 #include <algorithm>
@@ -159,6 +161,13 @@ int MarkerShape(int curveNumber) {
 bool HasMarker(int index, int markers) {
     if (markers <= 0) return false;
     return index == 0 || index % markers == 0;
+}
+
+QString AxisTitle(const QString& caption, const QString& unitString, int units)
+{
+    if (unitString.isEmpty())
+        return caption;
+    return caption + QStringLiteral(" (") + UnitsLabel(unitString, units) + u')';
 }
 
 } // namespace tervane

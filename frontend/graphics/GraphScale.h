@@ -87,4 +87,8 @@ int MarkerShape(int curveNumber);
 // multiple of m; none when m is 0 or negative.
 bool HasMarker(int index, int markers);
 
+// Text of an axis title: the caption, followed by " (" + its unit label + ")" when the axis has a
+// unit string.
+QString AxisTitle(const QString& caption, const QString& unitString, int units);
+
 } // namespace tervane

@@ -2,6 +2,7 @@
 
 #include "EntryErrors.h"
 #include "GraphPlot.h"
+#include "GraphScale.h"
 #include "LegendFormat.h"
 #include "Units.h"
 
@@ -174,11 +175,6 @@ QString ColumnName(int n) {
     if (n < 1 || n > 702) return {};
     if (n <= 26) return QString(QChar(u'A' + (n - 1)));
     return QString(QChar(u'A' + ((n - 1) / 26 - 1))) + QChar(u'A' + (n - 1) % 26);
-}
-
-QString AxisTitle(const QString& caption, const QString& unitString, int units) {
-    if (unitString.isEmpty()) return caption;
-    return caption + QStringLiteral(" (") + UnitsLabel(unitString, units) + u')';
 }
 
 double SpreadsheetValue(long double value) {

@@ -14,10 +14,6 @@ class TGraphPlot;
 // beyond 702 are not named (empty text).
 QString ColumnName(int n);
 
-// Axis title of a graph axis: the caption followed by its unit label in parentheses, or the
-// caption alone when the axis has no unit string.
-QString AxisTitle(const QString& caption, const QString& unitString, int units);
-
 // A value as the spreadsheet keeps it: rounded to 15 significant digits.
 double SpreadsheetValue(long double value);
 

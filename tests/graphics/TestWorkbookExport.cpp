@@ -2,6 +2,7 @@
 // column names, and the export window's list rules.
 #include "ExportDlg.h"
 #include "GraphModels.h"
+#include "GraphScale.h"
 #include "LegendFormat.h"
 #include "ScriptedMessages.h"
 #include "WorkbookExport.h"
