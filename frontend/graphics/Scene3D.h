@@ -98,6 +98,14 @@ enum class TShape {
 
 enum class TFill { Faces, Edges };
 
+// Parts of a brick left out of its mesh: the faces at the low and high end of its third edge
+// direction, and the four edges around its low end.
+namespace brick_parts {
+inline constexpr unsigned kLowFace = 1;
+inline constexpr unsigned kHighFace = 2;
+inline constexpr unsigned kLowRing = 4;
+} // namespace brick_parts
+
 enum class TSymbolType { Force, Displ, Moment, Slope };
 
 // A symbol as DrawForce, DrawDispl, DrawMoment and DrawSlope give it: built along local x, turned
@@ -118,6 +126,8 @@ struct TSceneItem {
     TSceneColor color;
     bool blend = false;
     int tag = 0; // soil layer row, strip index or table row, by group
+    // Brick parts another brick already draws (the deflected wall's bricks share their ends).
+    unsigned hidden = 0;
     std::vector<TVec3> points;
     TSceneSymbol symbol; // shape Symbol only
 

@@ -8,15 +8,30 @@
 namespace tervane {
 
 TMeshBatch& TMesh::batch(bool lines, TSceneColor color, bool blend) {
-    if (m_batches.empty() || m_batches.back().lines != lines ||
-        !(m_batches.back().color == color) || m_batches.back().blend != blend) {
-        TMeshBatch b;
-        b.lines = lines;
-        b.color = color;
-        b.blend = blend;
-        m_batches.push_back(std::move(b));
+    m_joined = false;
+    auto same = [&](const TMeshBatch& b) { return b.lines == lines && b.color == color; };
+    if (!blend) {
+        for (TMeshBatch& b : m_opaque)
+            if (same(b)) return b;
+    } else if (!m_blended.empty() && same(m_blended.back())) {
+        return m_blended.back();
     }
-    return m_batches.back();
+    std::vector<TMeshBatch>& to = blend ? m_blended : m_opaque;
+    TMeshBatch b;
+    b.lines = lines;
+    b.color = color;
+    b.blend = blend;
+    to.push_back(std::move(b));
+    return to.back();
+}
+
+const std::vector<TMeshBatch>& TMesh::Batches() const {
+    if (!m_joined) {
+        m_batches = m_opaque;
+        m_batches.insert(m_batches.end(), m_blended.begin(), m_blended.end());
+        m_joined = true;
+    }
+    return m_batches;
 }
 
 void TMesh::push(std::vector<float>& to, TVec3 p) {
@@ -47,14 +62,14 @@ void TMesh::Line(TSceneColor color, bool blend, TVec3 a, TVec3 b) {
 
 int TMesh::TriangleCount() const {
     int n = 0;
-    for (const TMeshBatch& b : m_batches)
+    for (const TMeshBatch& b : Batches())
         if (!b.lines) n += b.VertexCount() / 3;
     return n;
 }
 
 int TMesh::LineCount() const {
     int n = 0;
-    for (const TMeshBatch& b : m_batches)
+    for (const TMeshBatch& b : Batches())
         if (b.lines) n += b.VertexCount() / 2;
     return n;
 }
@@ -95,13 +110,19 @@ constexpr std::array<std::array<int, 2>, 12> kBrickEdges{{
 void brickMesh(TMesh& mesh, const TSceneItem& item) {
     const auto& p = item.points;
     if (p.size() != 8) return;
+    using namespace brick_parts;
     if (item.fill == TFill::Edges) {
-        for (const auto& e : kBrickEdges)
+        for (const auto& e : kBrickEdges) {
+            const bool lowRing = (e[0] & 4) == 0 && (e[1] & 4) == 0;
+            if (lowRing && (item.hidden & kLowRing)) continue;
             mesh.Line(item.color, item.blend, p[e[0]], p[e[1]]);
+        }
         return;
     }
     const TVec3 middle = centroid(p);
-    for (const auto& f : kBrickFaces) {
+    for (std::size_t i = 0; i < kBrickFaces.size(); ++i) {
+        if ((i == 4 && (item.hidden & kLowFace)) || (i == 5 && (item.hidden & kHighFace))) continue;
+        const auto& f = kBrickFaces[i];
         const TVec3 a = p[f[0]], b = p[f[1]], c = p[f[2]], d = p[f[3]];
         TVec3 n = Normalised(Cross(c - a, d - b));
         const TVec3 faceMiddle = 0.25 * (a + b + c + d);

@@ -1,7 +1,9 @@
 #pragma once
 // A scene part as the drawing surface takes it: runs of triangles and lines, each run with one
-// colour and one blending switch, in drawing order. Triangles wind counter-clockwise seen from the
-// side their normal points to, so back-face culling hides the far side of every solid.
+// colour and one blending switch. Opaque runs come first, one per colour and kind (with the depth
+// test their order does not matter, and few long runs replay fastest); blended runs follow in the
+// order they were given, which their look depends on. Triangles wind counter-clockwise seen from
+// the side their normal points to, so back-face culling hides the far side of every solid.
 
 #include "Scene3D.h"
 
@@ -27,14 +29,18 @@ public:
     void Quad(TSceneColor color, bool blend, TVec3 a, TVec3 b, TVec3 c, TVec3 d, TVec3 normal);
     void Line(TSceneColor color, bool blend, TVec3 a, TVec3 b);
 
-    const std::vector<TMeshBatch>& Batches() const { return m_batches; }
+    // Opaque runs, then blended runs.
+    const std::vector<TMeshBatch>& Batches() const;
     int TriangleCount() const;
     int LineCount() const;
 
 private:
     TMeshBatch& batch(bool lines, TSceneColor color, bool blend);
     static void push(std::vector<float>& to, TVec3 p);
-    std::vector<TMeshBatch> m_batches;
+    std::vector<TMeshBatch> m_opaque;
+    std::vector<TMeshBatch> m_blended;
+    mutable std::vector<TMeshBatch> m_batches;
+    mutable bool m_joined = true;
 };
 
 // The triangles and lines of a scene part, item by item in order.

@@ -78,6 +78,12 @@ void addDeformedWall(TScenePart& part, const TSceneSwitches& s, double W, double
             }
             AddBrick(part, TSceneGroup::DeformedWall, i, c, TFill::Faces, kWallFace, false);
             AddBrick(part, TSceneGroup::DeformedWall, i, c, TFill::Edges, kWallEdge, false);
+            // Neighbouring bricks share their ends: the faces between them are never seen and
+            // the ring of edges there is drawn once, by the lower brick's top.
+            using namespace brick_parts;
+            const unsigned inner = (n > 1 ? kHighFace : 0u) | (n < N ? kLowFace | kLowRing : 0u);
+            part.items[part.items.size() - 2].hidden = inner;
+            part.items.back().hidden = inner;
         }
         if (s.undeformedModel) {
             AddBlock(part, TSceneGroup::UndeformedWall, i, {-t / 2, y - t / 2, -N * h},

@@ -240,8 +240,12 @@ void TDlgBlock::glRender() {
 void TDlgBlock::drawFigure() {
     QOpenGLFunctions_1_1& gl = *m_gl->Gl();
     m_state.SetSize(m_gl->width(), m_gl->height());
+    gl.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     gl.glClearColor(1, 1, 1, 1);
     gl.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The frame stays opaque: blended faces change the colour only, so the finished frame
+    // composes the same into the window and into grabbed pictures.
+    gl.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     setOrtho(); // the text painted over the last frame may have changed the projection
     gl.glLoadIdentity();
     gl.glShadeModel(GL_SMOOTH);
@@ -257,6 +261,7 @@ void TDlgBlock::drawFigure() {
     if (m_state.showAxes) drawAxes();
     gl.glLoadIdentity();
     if (m_state.ZoomWindowDragging()) drawSelectionBox();
+    gl.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }
 
 void TDlgBlock::drawAxes() {

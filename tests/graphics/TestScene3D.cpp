@@ -2,6 +2,7 @@
 #include "DeflectionCurve.h"
 #include "Scene3DBuilder.h"
 #include "SceneDimensions.h"
+#include "SceneMesh.h"
 #include "ViewProject.h"
 
 #include <gtest/gtest.h>
@@ -297,6 +298,15 @@ TEST(Scene3D, DeformedWallSharesCornersAndKeepsNodesWithoutPointsUndeformed) {
     EXPECT_NEAR(bricks[0]->points[5].x, 1.0 + 0.5 * t / len, 1e-12);
     EXPECT_NEAR(bricks[0]->points[5].z, -0.5 * t * 0.4 / len, 1e-12);
     EXPECT_NEAR(bricks[0]->Max().y - bricks[0]->Min().y, t, 1e-12);
+
+    // The faces between bricks and the doubled rings of edges are left out of the mesh: per
+    // column 4 bricks x 4 sides + 2 ends, and 4 x 4 edges along the wall + 5 rings of 4.
+    TScenePart wallOnly;
+    for (const TSceneItem& i : part.items)
+        if (i.group == TSceneGroup::DeformedWall) wallOnly.items.push_back(i);
+    const TMesh mesh = BuildMesh(wallOnly);
+    EXPECT_EQ(mesh.TriangleCount(), 20 * 2 * (4 * 4 + 2));
+    EXPECT_EQ(mesh.LineCount(), 20 * (4 * 4 + 5 * 4));
 
     // A curve shorter than the wall: nodes beyond its points stay at 0.
     const TScenePart shorter = BuildPileCap(*p.project, s, {{0, 0.5}, {1, 0.3}});

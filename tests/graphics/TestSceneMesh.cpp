@@ -59,6 +59,22 @@ TEST(SceneMesh, BlocksFaceOutwardAndMergeRunsOfOneColour) {
     EXPECT_EQ(mesh.TriangleCount(), 24);
     EXPECT_EQ(mesh.LineCount(), 12);
     EXPECT_TRUE(mesh.Batches()[1].lines);
+    // Opaque runs of one colour join wherever they come; blended runs keep their order after them.
+    TScenePart mixed;
+    AddBlock(mixed, TSceneGroup::Soil, 0, {0, 0, 0}, {1, 1, 1}, TFill::Faces, {1, 0, 0, 0.5f},
+             true);
+    AddBlock(mixed, TSceneGroup::WallStrip, 0, {0, 0, 0}, {1, 1, 1}, TFill::Faces,
+             scene_colors::kWallFace, false);
+    AddBlock(mixed, TSceneGroup::Soil, 1, {0, 0, 0}, {1, 1, 1}, TFill::Faces, {0, 1, 0, 0.5f},
+             true);
+    AddBlock(mixed, TSceneGroup::WallStrip, 1, {0, 0, 0}, {1, 1, 1}, TFill::Faces,
+             scene_colors::kWallFace, false);
+    const auto& runs = BuildMesh(mixed).Batches();
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_FALSE(runs[0].blend);
+    EXPECT_EQ(runs[0].VertexCount(), 2 * 36);
+    EXPECT_EQ(runs[1].color.r, 1);
+    EXPECT_EQ(runs[2].color.g, 1);
     // Bounds in the wrong order along z add nothing.
     AddBlock(part, TSceneGroup::Soil, 0, {0, 0, 0}, {1, 1, -1}, TFill::Faces, {}, true);
     EXPECT_EQ(part.items.size(), 3u);
