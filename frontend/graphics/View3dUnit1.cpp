@@ -53,6 +53,11 @@ TDlgBlock* TDlgBlock::Instance() {
     return g_view.data();
 }
 
+void TDlgBlock::SetDeflections(std::vector<TDeflectionPoint> points) {
+    SetDeflectionCurve(std::move(points));
+    if (TDlgBlock* view = Instance()) view->RedrawComplete();
+}
+
 void TDlgBlock::SetCloseHandler(std::function<void()> handler) {
     closeHandler() = std::move(handler);
 }
@@ -68,6 +73,9 @@ TDlgBlock::TDlgBlock(QWidget* parent) : QWidget(parent), m_gl(new TglWindow(this
     m_gl->SetDepthTesting(false);
     m_gl->SetFOV(45);
     m_gl->SetSmoothShading(true);
+    // A new context (the first, or one made when the window moves to another top-level window)
+    // holds no display lists yet.
+    m_gl->OnCreate = [this] { m_state.listsValid = false; };
     m_gl->OnPaint = [this] { glRender(); };
     m_gl->OnMouseDown = [this](int x, int y, const TMouseKeys& k) { glMouseDown(x, y, k); };
     m_gl->OnMouseMove = [this](int x, int y, const TMouseKeys& k) { glMouseMove(x, y, k); };
@@ -191,14 +199,14 @@ void TDlgBlock::compileList(unsigned list, const TMesh& mesh) {
         b.lines ? gl.glDisable(GL_POLYGON_OFFSET_FILL) : gl.glEnable(GL_POLYGON_OFFSET_FILL);
         gl.glDepthMask(b.lines || !b.blend || b.color.a >= 1 ? GL_TRUE : GL_FALSE);
         gl.glColor4f(b.color.r, b.color.g, b.color.b, b.color.a);
-        gl.glBegin(b.lines ? GL_LINES : GL_TRIANGLES);
+        m_gl->Begin(b.lines ? GL_LINES : GL_TRIANGLES);
         const float* v = b.vertices.data();
         const float* n = b.normals.data();
         for (int i = 0; i < b.VertexCount(); ++i) {
             if (!b.lines) gl.glNormal3fv(n + 3 * i);
             gl.glVertex3fv(v + 3 * i);
         }
-        gl.glEnd();
+        m_gl->End();
     }
     gl.glDisable(GL_BLEND);
     gl.glDisable(GL_POLYGON_OFFSET_FILL);
@@ -279,10 +287,10 @@ void TDlgBlock::drawAxes() {
     for (const TAxis& a : axes) {
         gl.glColor4f(static_cast<float>(a.color.redF()), static_cast<float>(a.color.greenF()),
                      static_cast<float>(a.color.blueF()), 1);
-        gl.glBegin(GL_LINES);
+        m_gl->Begin(GL_LINES);
         gl.glVertex3d(0, 0, 0);
         gl.glVertex3d(a.end.x, a.end.y, a.end.z);
-        gl.glEnd();
+        m_gl->End();
         m_gl->DrawText3D(a.end, QString::fromLatin1(a.label), a.color);
     }
 }
@@ -293,12 +301,12 @@ void TDlgBlock::drawSelectionBox() {
     const double w = m_state.Width() / 2.0, h = m_state.Height() / 2.0;
     const double x0 = box[0] - w, y0 = h - box[1], x1 = box[2] - w, y1 = h - box[3];
     gl.glColor4f(0, 1, 0, 1);
-    gl.glBegin(GL_LINE_LOOP);
+    m_gl->Begin(GL_LINE_LOOP);
     gl.glVertex3d(x0, y0, 0);
     gl.glVertex3d(x1, y0, 0);
     gl.glVertex3d(x1, y1, 0);
     gl.glVertex3d(x0, y1, 0);
-    gl.glEnd();
+    m_gl->End();
 }
 
 void TDlgBlock::glMouseDown(int x, int y, const TMouseKeys& keys) {

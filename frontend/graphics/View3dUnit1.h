@@ -8,11 +8,13 @@
 // command, Instance() for the "Show 3DView" menu and the 3-D tool buttons.
 
 #include "Scene3D.h"
+#include "Scene3DBuilder.h"
 #include "View3dState.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace tervane {
 
@@ -27,6 +29,9 @@ public:
     static TDlgBlock* Open();
     // The open view, or nullptr.
     static TDlgBlock* Instance();
+    // The deflection curve after a run or after opening a project with results (the first curve
+    // of the deflection graph; empty for a new project). An open view rebuilds its scene.
+    static void SetDeflections(std::vector<TDeflectionPoint> points);
     // Called when the open view closes (the main window hides the "Show 3DView" menu and the 3-D
     // tool buttons).
     static void SetCloseHandler(std::function<void()> handler);

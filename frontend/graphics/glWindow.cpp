@@ -93,10 +93,24 @@ void TglWindow::applyAll() {
         light->Apply(*m_gl);
 }
 
+void TglWindow::Begin(unsigned mode) {
+    m_gl->glBegin(mode);
+    m_inBeginEnd = true;
+}
+
+void TglWindow::End() {
+    m_gl->glEnd();
+    m_inBeginEnd = false;
+}
+
 void TglWindow::applyProperty(const std::function<void(QOpenGLFunctions_1_1&)>& call) {
     if (m_gl == nullptr) { // not created yet: applied at creation
         update();
         return;
+    }
+    if (m_inBeginEnd) {
+        update();
+        throw EOpenGL(kBetweenBeginAndEnd);
     }
     GLenum error = GL_NO_ERROR;
     if (m_painting) {
@@ -161,6 +175,7 @@ void TglWindow::paintScene() {
     } catch (const std::exception&) {
         // A drawing fault must not reach the event loop; the frame stays as drawn so far.
     }
+    if (m_inBeginEnd) End(); // a paint handler that failed between the pair
     m_lastPaintError = m_gl->glGetError();
     m_gl->glFlush();
     m_painting = false;

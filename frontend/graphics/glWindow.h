@@ -101,6 +101,11 @@ public:
     std::function<void(int x, int y, const TMouseKeys& keys)> OnMouseMove;
     std::function<void(int x, int y, const TMouseKeys& keys)> OnMouseUp;
 
+    // glBegin and glEnd, with the surface keeping count, so that a property setter called
+    // between them is refused (the context cannot report that error from inside the pair).
+    void Begin(unsigned mode);
+    void End();
+
     // The OpenGL 1.1 functions of the context; valid in OnCreate and OnPaint.
     QOpenGLFunctions_1_1* Gl() const { return m_gl; }
     bool Painting() const { return m_painting; }
@@ -149,6 +154,7 @@ private:
     std::array<std::unique_ptr<TglLight>, kLightCount> m_lights;
     int m_firstCharList = 1000;
     bool m_painting = false;
+    bool m_inBeginEnd = false;
     bool m_failed = false;
     unsigned m_lastPaintError = 0;
     std::vector<TText> m_texts;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QOpenGLFunctions_1_1>
 
 #include <cstdlib>
 
@@ -74,6 +75,32 @@ TEST(View3dRender, WallSoilAndBackgroundInTheFrameBuffer) {
     gl->grabFramebuffer();
     EXPECT_EQ(view.ListBuildCount(), builds + 1);
     EXPECT_TRUE(scope.messages.informationTexts().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(View3dRender, PropertySetterInsideBeginEndRaisesEOpenGL) {
+    tervane::TglWindow gl;
+    gl.resize(64, 64);
+    QString message;
+    bool painted = false;
+    gl.OnPaint = [&] {
+        painted = true;
+        gl.Begin(GL_LINES);
+        try {
+            gl.SetBlending(true);
+        } catch (const tervane::EOpenGL& e) {
+            message = e.message();
+        }
+        gl.End();
+    };
+    gl.show();
+    gl.grabFramebuffer();
+    ASSERT_TRUE(painted);
+    EXPECT_EQ(message, "operation cannot be performed between glBegin and glEnd");
+    EXPECT_TRUE(gl.Blending());
 }
 
 } // namespace
