@@ -3,7 +3,6 @@
 // transform, for the example with the most wall nodes, flat and with the deformed shape; the
 // rebuild of the lists (scene, meshes, compilation and one frame); the scene and meshes alone.
 #include "CurrentProject.h"
-#include "DeflectionCurve.h"
 #include "ProgramData.h"
 #include "ProjectTables.h"
 #include "Scene3DBuilder.h"

@@ -35,6 +35,15 @@ struct TDeflectionPoint {
     double deflection = 0;
 };
 
+// The deflection curve the wall is bent by: the first curve of the deflection graph, handed over
+// by the main window after a run and after a project with results is opened (empty for a new
+// project). Kept here, outside the view windows, so that it outlives them.
+void SetDeflectionCurve(std::vector<TDeflectionPoint> points);
+const std::vector<TDeflectionPoint>& DeflectionCurve();
+// Whether the "Deformed Shape" item and button are enabled: the "Deflection vs Depth" command is
+// enabled and the curve has more than one point.
+bool DeformedShapeAvailable(bool deflectionCommandEnabled);
+
 // The wall, lateral springs, concentrated loads, restraints, tiebacks and surcharge loads.
 // `deflections` is the first curve of the deflection graph (empty before a run).
 TScenePart BuildPileCap(const TProgramData& project, const TSceneSwitches& switches,

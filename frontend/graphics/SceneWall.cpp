@@ -92,7 +92,24 @@ void addDeformedWall(TScenePart& part, const TSceneSwitches& s, double W, double
     }
 }
 
+std::vector<TDeflectionPoint>& curve() {
+    static std::vector<TDeflectionPoint> points;
+    return points;
+}
+
 } // namespace
+
+void SetDeflectionCurve(std::vector<TDeflectionPoint> points) {
+    curve() = std::move(points);
+}
+
+const std::vector<TDeflectionPoint>& DeflectionCurve() {
+    return curve();
+}
+
+bool DeformedShapeAvailable(bool deflectionCommandEnabled) {
+    return deflectionCommandEnabled && curve().size() > 1;
+}
 
 void AddWall(TScenePart& part, const TProgramData& project, const TSceneSwitches& switches,
              const std::vector<TDeflectionPoint>& deflections) {

@@ -2,7 +2,6 @@
 
 #include "ChildWindows.h"
 #include "CurrentProject.h"
-#include "DeflectionCurve.h"
 #include "DeformedShape.h"
 #include "MdiHost.h"
 #include "ProgramData.h"
@@ -34,6 +33,15 @@ constexpr unsigned kLastList = 6;
 // Size of a view window when first shown.
 constexpr int kInitialWidth = 760;
 constexpr int kInitialHeight = 560;
+
+// The hourglass while the lists are rebuilt.
+class TWaitCursor {
+public:
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
 } // namespace
 
 TDlgBlock* TDlgBlock::Open() {
@@ -216,7 +224,7 @@ void TDlgBlock::compileList(unsigned list, const TMesh& mesh) {
 
 void TDlgBlock::glSetupRC() {
     QOpenGLFunctions_1_1& gl = *m_gl->Gl();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TWaitCursor wait;
     gl.glClearColor(1, 1, 1, 1);
     gl.glClear(GL_COLOR_BUFFER_BIT);
     m_state.SetSize(m_gl->width(), m_gl->height());
@@ -235,7 +243,6 @@ void TDlgBlock::glSetupRC() {
     compileList(kListSoil, BuildMesh(m_soil));
     m_state.listsValid = true;
     ++m_listBuilds;
-    QApplication::restoreOverrideCursor();
 }
 
 void TDlgBlock::glRender() {

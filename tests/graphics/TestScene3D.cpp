@@ -1,5 +1,4 @@
 // The scene builder: what the 3-D view shows of a project, checked as plain data.
-#include "DeflectionCurve.h"
 #include "Scene3DBuilder.h"
 #include "SceneDimensions.h"
 #include "SceneMesh.h"

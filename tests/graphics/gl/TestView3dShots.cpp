@@ -2,8 +2,8 @@
 // the deformed shape, and without soil. Runs when TERVANE_SHOT_DIR names a folder and
 // TERVANE_SHOT_PROJECT an analysed project (its .tv5p beside it); skipped otherwise.
 #include "../ViewProject.h"
-#include "DeflectionCurve.h"
 #include "PlotDeflections.h"
+#include "Scene3DBuilder.h"
 #include "ScriptedMessages.h"
 #include "View3dUnit1.h"
 #include "glWindow.h"
