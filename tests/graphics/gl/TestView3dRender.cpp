@@ -1,11 +1,15 @@
 // The 3-D view drawn by OpenGL (under Xvfb): the frame buffer read back and probed.
 #include "../ViewProject.h"
+#include "MdiHost.h"
 #include "ScriptedMessages.h"
 #include "View3dUnit1.h"
 #include "glWindow.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QOpenGLFunctions_1_1>
 
 #include <cstdlib>
@@ -101,6 +105,33 @@ TEST(View3dRender, PropertySetterInsideBeginEndRaisesEOpenGL) {
     ASSERT_TRUE(painted);
     EXPECT_EQ(message, "operation cannot be performed between glBegin and glEnd");
     EXPECT_TRUE(gl.Blending());
+}
+
+} // namespace
+
+namespace {
+
+TEST(View3dRender, ViewAsAChildWindowOfTheDocumentArea) {
+    testsupport::TViewProject p;
+    p.wall(20, 12, 24, 120);
+    QMainWindow main;
+    auto* area = new QMdiArea;
+    main.setCentralWidget(area);
+    main.resize(900, 700);
+    main.show();
+    tervane::SetMdiArea(area);
+    tervane::TDlgBlock* view = tervane::TDlgBlock::Open();
+    QApplication::processEvents();
+    ASSERT_NE(tervane::MdiWindowOf(view), nullptr);
+    const QImage frame = view->GlWindow()->grabFramebuffer();
+    EXPECT_FALSE(view->GlWindow()->Failed());
+    EXPECT_GE(view->ListBuildCount(), 1);
+    EXPECT_TRUE(near(frame.pixel(5, 5), 255, 255, 255));
+    EXPECT_TRUE(near(frame.pixel(frame.width() / 2, frame.height() / 2), 191, 191, 191));
+    tervane::MdiWindowOf(view)->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(tervane::TDlgBlock::Instance(), nullptr);
+    tervane::SetMdiArea(nullptr);
 }
 
 } // namespace
