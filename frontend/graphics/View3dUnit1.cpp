@@ -90,13 +90,16 @@ TDlgBlock::TDlgBlock(QWidget* parent) : QWidget(parent), m_gl(new TglWindow(this
     m_gl->OnMouseUp = [this](int x, int y, const TMouseKeys& k) { glMouseUp(x, y, k); };
 }
 
-TDlgBlock::~TDlgBlock() {
-    if (g_view == this || g_view.isNull()) {
-        // The "Deformed Shape" window acts on this view only.
-        TDlgDeformedShape::CloseInstance();
-        if (g_view == this) g_view = nullptr;
-        if (closeHandler()) closeHandler()();
-    }
+TDlgBlock::~TDlgBlock() = default;
+
+void TDlgBlock::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // Only the view the main window opened tells it so; the main window's own destruction
+    // sends no close and so calls nothing on a window that is going away.
+    if (g_view != this) return;
+    g_view = nullptr;
+    TDlgDeformedShape::CloseInstance(); // it acts on this view only
+    if (closeHandler()) closeHandler()();
 }
 
 void TDlgBlock::flip(TShowItem item) {

@@ -53,6 +53,12 @@ TEST(View3dWindows, OneViewAtATimeAndTheMainWindowHearsOfItsClose) {
     EXPECT_EQ(closed, 1);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TDlgDeformedShape::Instance(), nullptr); // it acted on that view only
+    {
+        TDlgBlock unrecorded; // a view the main window did not open tells it nothing
+        unrecorded.show();
+        unrecorded.close();
+    }
+    EXPECT_EQ(closed, 1);
     TDlgBlock::SetCloseHandler({});
     // A new command creates a new view with the default state.
     TDlgBlock* again = TDlgBlock::Open();
