@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QOpenGLFunctions_1_1>
 
 #include <benchmark/benchmark.h>
 
@@ -63,6 +64,12 @@ TDlgBlock& view() {
         d->show();
         QApplication::processEvents();
         d->GlWindow()->RenderFrame();
+        d->GlWindow()->makeCurrent();
+        if (d->GlWindow()->Gl())
+            benchmark::AddCustomContext(
+                "renderer",
+                reinterpret_cast<const char*>(d->GlWindow()->Gl()->glGetString(GL_RENDERER)));
+        d->GlWindow()->doneCurrent();
         return d;
     }();
     return *v;
@@ -120,6 +127,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    view(); // the window and its context first, so that the renderer is named in the context
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
