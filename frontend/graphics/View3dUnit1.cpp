@@ -4,6 +4,7 @@
 #include "CurrentProject.h"
 #include "DeformedShape.h"
 #include "MdiHost.h"
+#include "Messages.h"
 #include "ProgramData.h"
 #include "Scene3DBuilder.h"
 #include "SceneDimensions.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMdiSubWindow>
+#include <QMetaObject>
 #include <QOpenGLFunctions_1_1>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -70,11 +72,21 @@ void TDlgBlock::SetCloseHandler(std::function<void()> handler) {
     closeHandler() = std::move(handler);
 }
 
-TDlgBlock::TDlgBlock(QWidget* parent) : QWidget(parent), m_gl(new TglWindow(this)) {
+TDlgBlock::TDlgBlock(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("3-D View"));
     resize(kInitialWidth, kInitialHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    if (!TglWindow::OpenGLAvailable()) {
+        // No drawing surface can be made on this display: an empty window and the message.
+        auto* blank = new QWidget(this);
+        blank->setAutoFillBackground(true);
+        layout->addWidget(blank);
+        QMetaObject::invokeMethod(
+            this, [] { Messages().information(kChoosePixelFormatFailed); }, Qt::QueuedConnection);
+        return;
+    }
+    m_gl = new TglWindow(this);
     layout->addWidget(m_gl);
     m_gl->SetBackgroundColor(Qt::black);
     m_gl->SetBlending(false);
@@ -156,7 +168,7 @@ void TDlgBlock::RedrawComplete() {
 }
 
 void TDlgBlock::RedrawFigure() {
-    m_gl->update();
+    if (m_gl) m_gl->update();
 }
 
 void TDlgBlock::getMaxDims() {

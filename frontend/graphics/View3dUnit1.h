@@ -41,6 +41,7 @@ public:
 
     TView3dState& State() { return m_state; }
     const TView3dState& State() const { return m_state; }
+    // The drawing surface; nullptr when the display offers no OpenGL.
     TglWindow* GlWindow() const { return m_gl; }
 
     // "Show 3DView" items: each flips its switch and rebuilds the scene.
@@ -105,7 +106,7 @@ private:
     void glMouseMove(int x, int y, const TMouseKeys& keys);
     void glMouseUp(int x, int y, const TMouseKeys& keys);
 
-    TglWindow* m_gl;
+    TglWindow* m_gl = nullptr;
     TView3dState m_state;
     TScenePart m_pileCap;
     TScenePart m_soil;

@@ -61,6 +61,15 @@ QSurfaceFormat TglWindow::PixelFormat() {
     return f;
 }
 
+bool TglWindow::OpenGLAvailable() {
+    static const bool available = [] {
+        QOpenGLContext probe;
+        probe.setFormat(PixelFormat());
+        return probe.create() && probe.isValid();
+    }();
+    return available;
+}
+
 void TglWindow::fail(const QString& message) {
     m_failed = true;
     m_gl = nullptr;
@@ -179,6 +188,14 @@ void TglWindow::paintScene() {
     m_lastPaintError = m_gl->glGetError();
     m_gl->glFlush();
     m_painting = false;
+}
+
+void TglWindow::paintEvent(QPaintEvent* event) {
+    QOpenGLWidget::paintEvent(event);
+    // No context could be made for the pixel format (no OpenGL on this display): the widget
+    // never initialised, so say so once.
+    if (!m_failed && m_gl == nullptr && (context() == nullptr || !context()->isValid()))
+        fail(kChoosePixelFormatFailed);
 }
 
 void TglWindow::paintGL() {

@@ -74,6 +74,9 @@ public:
 
     // Double buffered, RGB with 24 colour bits, 32 depth bits, a compatibility context.
     static QSurfaceFormat PixelFormat();
+    // Whether a context of that format can be made on this display (checked once). Without one
+    // a drawing surface must not be shown: some platforms fault when composing it.
+    static bool OpenGLAvailable();
 
     // Published properties. The setters of blending, depth testing and shade model make the
     // context current, make the call, check the error state, release the context and repaint;
@@ -126,6 +129,7 @@ protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

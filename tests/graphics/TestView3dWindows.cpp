@@ -4,6 +4,7 @@
 #include "ScriptedMessages.h"
 #include "View3dUnit1.h"
 #include "ViewProject.h"
+#include "glWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -113,6 +114,29 @@ TEST(View3dWindows, DeformedShapeControlsSwitchesFactorAndEnabling) {
     view->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+namespace {
+
+TEST(View3dWindows, NoOpenGLOnTheDisplayIsReportedOnce) {
+    if (TglWindow::OpenGLAvailable()) GTEST_SKIP() << "this display has OpenGL";
+    test::TScriptedMessagesScope scope;
+    testsupport::TViewProject p;
+    p.wall(20, 12, 12, 12);
+    {
+        TDlgBlock view;
+        view.show();
+        for (int i = 0; i < 3; ++i) {
+            view.RedrawComplete();
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(view.GlWindow(), nullptr);
+        view.ShowSoilLayersOption(); // commands still work on the state
+        EXPECT_FALSE(view.ShowOption(TShowItem::SoilLayers));
+    }
+    EXPECT_EQ(scope.messages.informationTexts(), QStringList{"ChoosePixelFormat failed"});
 }
 
 } // namespace
