@@ -42,4 +42,26 @@ QMdiSubWindow* MdiWindowOf(const QWidget* child) {
     return nullptr;
 }
 
+void ShowChildAgain(QWidget* child)
+{
+    if (QMdiSubWindow* sub = MdiWindowOf(child)) {
+        sub->show();
+        sub->raise();
+        if (sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        return;
+    }
+    child->show();
+    child->raise();
+    child->activateWindow();
+}
+
+void CloseChild(QWidget* child)
+{
+    if (QMdiSubWindow* sub = MdiWindowOf(child))
+        sub->close();
+    else
+        child->close();
+}
+
 } // namespace tervane

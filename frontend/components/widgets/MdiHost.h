@@ -19,4 +19,9 @@ QMdiSubWindow* AddMdiChild(QWidget* child, bool maximised = false);
 // The sub-window that holds `child`, or nullptr.
 QMdiSubWindow* MdiWindowOf(const QWidget* child);
 
+// Shows the child window again, raised and active.
+void ShowChildAgain(QWidget* child);
+// Closes the child window (its sub-window when it has one).
+void CloseChild(QWidget* child);
+
 } // namespace tervane
