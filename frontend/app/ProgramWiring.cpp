@@ -31,6 +31,7 @@
 #include "SaveGraphs.h"
 #include "StageFiles.h"
 #include "TableChartForm.h"
+#include "View3dUnit1.h"
 
 #include <QMdiArea>
 #include <QStatusBar>
@@ -49,6 +50,16 @@ bool displayAvailable() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform == "offscreen" || platform == "minimal") return false;
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// The deflection curve the 3-D view bends the wall by: the first curve of the deflection graph
+// when the plots are loaded, else none.
+std::vector<TDeflectionPoint> deflectionsOf(const TGraphModels& models, bool plotsLoaded) {
+    std::vector<TDeflectionPoint> points;
+    if (!plotsLoaded || models.pltDef.CurveCount(kCurveSetMain) == 0) return points;
+    for (const TFloatPoint& p : models.pltDef.Line(kCurveSetMain, 0).Points)
+        points.push_back({static_cast<double>(p.y), static_cast<double>(p.x)});
+    return points;
 }
 
 } // namespace
@@ -101,10 +112,13 @@ TProgramWiring::TProgramWiring(TMainForm& form) : m_form(form) {
     connectDialogs();
     connectStages();
     connectResults();
+    connect3DView();
     connectProject();
 }
 
 TProgramWiring::~TProgramWiring() {
+    TDlgBlock::SetCloseHandler({});
+    TDlgBlock::SetDeflections({});
     SetEditorPathHook({}, {});
     SetTextEditorHook({});
 }
@@ -189,7 +203,7 @@ void TProgramWiring::connectResults() {
         if (graph >= 0 && graph < TGraphModels::kCount)
             models->All()[static_cast<size_t>(graph)]->ShowGraph();
     };
-    k.runAnalysis = [form, models] {
+    k.runAnalysis = [this, form, models] {
         TAnalysisHost host;
         host.FileSave = [form] { form->Files().Save(); };
         host.UpdateToolBar = [form] { form->UpdateToolBar(); };
@@ -201,6 +215,7 @@ void TProgramWiring::connectResults() {
         host.SetPlotsLoaded = [form](bool loaded) { form->SetPlotsLoaded(loaded); };
         host.Models = models;
         RunAnalysis(host);
+        updateDeflections();
     };
     k.exportExcel = [form, models] {
         TDlgExport dialog(
@@ -215,11 +230,97 @@ void TProgramWiring::connectResults() {
     k.viewWallGeometry = [] { TDlgSideView::ShowInstance(); };
 }
 
+void TProgramWiring::updateDeflections() {
+    TDlgBlock::SetDeflections(deflectionsOf(m_models, m_form.PlotsLoaded()));
+}
+
+void TProgramWiring::connect3DView() {
+    TMainCommands& k = m_form.Commands();
+    TMainForm* form = &m_form;
+    TDlgBlock::SetCloseHandler([form] { form->Close3DView(); });
+    k.view3D = [] { TDlgBlock::Open(); };
+    k.view3DOpen = [] { return TDlgBlock::Instance() != nullptr; };
+    // The "Show 3DView" items in menu order.
+    k.view3DShow = [](int item) {
+        TDlgBlock* v = TDlgBlock::Instance();
+        if (v == nullptr) return;
+        switch (item) {
+        case 0:
+            v->ShowRetainingWallOption();
+            break;
+        case 1:
+            v->ShowSoilLayersOption();
+            break;
+        case 2:
+            v->ShowWaterLevelOption();
+            break;
+        case 3:
+            v->ShowAditionalSurchargeOption();
+            break;
+        case 4:
+            v->ShowConcentratedLoadsOption();
+            break;
+        case 5:
+            v->ShowTieBacksOption();
+            break;
+        case 6:
+            v->ShowBoundaryConditionsOption();
+            break;
+        case 7:
+            v->ShowLateralSpringsOption();
+            break;
+        default:
+            break;
+        }
+    };
+    k.view3DShown = [](int item) {
+        const TDlgBlock* v = TDlgBlock::Instance();
+        return v != nullptr && item >= 0 && item <= static_cast<int>(TShowItem::LateralSprings) &&
+               v->ShowOption(static_cast<TShowItem>(item));
+    };
+    k.deformedShape = [] {
+        if (TDlgBlock* v = TDlgBlock::Instance()) v->DeformedShapeWindow();
+    };
+    k.deformedShapeOn = [] {
+        const TDlgBlock* v = TDlgBlock::Instance();
+        return v != nullptr && v->DeformedShapeChecked();
+    };
+    k.view3DMouseMode = [](int mode, bool pressed) {
+        TDlgBlock* v = TDlgBlock::Instance();
+        if (v == nullptr) return;
+        switch (mode) {
+        case 1:
+            v->PanningClick();
+            break;
+        case 2:
+            v->ZoomingClick();
+            break;
+        case 3:
+            v->RotatingClick();
+            break;
+        case 4:
+            v->ZoomWindowClick(pressed);
+            break;
+        default:
+            break;
+        }
+    };
+    k.view3DZoom = [](double factor) {
+        if (TDlgBlock* v = TDlgBlock::Instance()) factor > 1 ? v->ZoomInClick() : v->ZoomOutClick();
+    };
+    k.view3DRestart = [] {
+        if (TDlgBlock* v = TDlgBlock::Instance()) v->RestartViewButtonClick();
+    };
+}
+
 void TProgramWiring::connectProject() {
     TMainCommands& k = m_form.Commands();
     // Open dialogs follow a change of the unit system. The graphs keep the units of the run
     // that filled them.
-    k.projectReplaced = [] { CurrentProject().OnUnitsChanged = [] { RefreshOpenDialogs(); }; };
+    k.projectReplaced = [this] {
+        CurrentProject().OnUnitsChanged = [] { RefreshOpenDialogs(); };
+        updateDeflections();
+    };
     k.projectReplaced();
 }
 

@@ -35,7 +35,10 @@ private:
     void connectDialogs();
     void connectStages();
     void connectResults();
+    void connect3DView();
     void connectProject();
+    // Hands the deflection curve of the loaded plots (none without plots) to the 3-D view.
+    void updateDeflections();
 
     TMainForm& m_form;
     TGraphModels m_models;
