@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QMenu;
 class QWidget;
 
 namespace tervane {
@@ -74,6 +75,9 @@ struct TMainCommands {
     // Before a main menu opens and before the close query: the active child window commits its
     // pending entries, as when it is deactivated.
     std::function<void(QWidget* child)> deactivateChild;
+    // The menu the current child window brings into the main menu bar (after "&Graphics"), or
+    // nullptr for a child without one. The child owns the menu.
+    std::function<QMenu*(QWidget* child)> childMenu;
 };
 
 } // namespace tervane

@@ -73,6 +73,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiA
     m_status = new QLabel(this);
     statusBar()->addWidget(m_status, 1);
     connectCommands();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateChildMenu(); });
 
     m_editorPath = DefaultEditorPath();
     resize(1024, 720);
@@ -81,6 +82,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiA
 
 TMainForm::~TMainForm() {
     // Children may reach the project while they close, so they close and go while it is there.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
     m_mdiArea->closeAllSubWindows();
     qDeleteAll(m_mdiArea->subWindowList());
     if (MdiArea() == m_mdiArea) SetMdiArea(nullptr);
@@ -329,6 +331,23 @@ void TMainForm::updateWindowList() {
         });
         m_windowItems.push_back(a);
     }
+}
+
+QMenu* TMainForm::ChildMenu() const {
+    return m_childMenu.data();
+}
+
+void TMainForm::updateChildMenu() {
+    // The current child keeps its place while another program or a modal dialog is active, so
+    // that a dialog opened from the child's menu leaves that menu in the bar.
+    QMdiSubWindow* current = m_mdiArea->currentSubWindow();
+    QMenu* menu = current != nullptr && current->widget() != nullptr && m_commands.childMenu
+                      ? m_commands.childMenu(current->widget())
+                      : nullptr;
+    if (menu == m_childMenu) return;
+    if (m_childMenu) menuBar()->removeAction(m_childMenu->menuAction());
+    m_childMenu = menu;
+    if (menu != nullptr) menuBar()->insertMenu(m_menus.menu(TMenuId::Window)->menuAction(), menu);
 }
 
 void TMainForm::arrangeIcons() {

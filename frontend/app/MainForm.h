@@ -17,6 +17,7 @@
 #include <vector>
 
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QToolBar;
 
@@ -79,6 +80,9 @@ public:
     const TMainMenus& Menus() const { return m_menus; }
     QToolBar* ToolBar() const { return m_toolBar; }
     QString StatusText() const;
+    // The menu of the current child window shown in the menu bar (Commands().childMenu), or
+    // nullptr.
+    QMenu* ChildMenu() const;
     // The facts the rules read, gathered from the files and the hooks.
     TRuleInputs RuleInputs() const;
     TCommandStates States() const;
@@ -95,6 +99,7 @@ private:
     void closeChildren();
     void updateRecentItems();
     void updateWindowList();
+    void updateChildMenu();
     void arrangeIcons();
     void toggle(TCmd cmd);
     void editProjectFile(const QString& extension);
@@ -111,6 +116,7 @@ private:
     QString m_editorPath;
     bool m_view3DShown = false;
     std::vector<QAction*> m_windowItems;
+    QPointer<QMenu> m_childMenu; // goes with the child that owns it
 };
 
 } // namespace tervane

@@ -228,6 +228,10 @@ void TProgramWiring::connectResults() {
         dialog.exec();
     };
     k.viewWallGeometry = [] { TDlgSideView::ShowInstance(); };
+    k.childMenu = [](QWidget* child) -> QMenu* {
+        const auto* graph = qobject_cast<TPlotForm*>(child);
+        return graph != nullptr ? graph->PlotMenu() : nullptr;
+    };
 }
 
 void TProgramWiring::updateDeflections() {

@@ -58,8 +58,6 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_menuBar = new QMenuBar(this);
-    layout->setMenuBar(m_menuBar);
     m_canvas = new TPlotCanvas(this);
     layout->addWidget(m_canvas);
     m_legend = new TGraphLegend(m_canvas);
@@ -70,8 +68,7 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
     setFocusProxy(m_canvas);
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(shortcut, &QShortcut::activated, this,
-            [this] { m_menuBar->setActiveAction(m_menu->menuAction()); });
+    connect(shortcut, &QShortcut::activated, this, [this] { OpenPlotMenu(); });
 
     resize(800, 600);
     Refresh();
@@ -108,6 +105,18 @@ TPlotForm* TPlotForm::Open(TGraphPlot& plot) {
     if (AddMdiChild(form, true) == nullptr) form->show();
     form->Relayout(true);
     return form;
+}
+
+void TPlotForm::OpenPlotMenu() {
+    QAction* entry = m_menu->menuAction();
+    for (QObject* holder : entry->associatedObjects()) {
+        auto* bar = qobject_cast<QMenuBar*>(holder);
+        if (bar != nullptr && bar->isVisible()) {
+            bar->setActiveAction(entry);
+            return;
+        }
+    }
+    m_menu->popup(mapToGlobal(QPoint(0, 0)));
 }
 
 QWidget* TPlotForm::Canvas() const {

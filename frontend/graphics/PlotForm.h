@@ -3,6 +3,9 @@
 // ShowGraph, that draws the model with its legend, offers the "&Plot" menu of display commands,
 // shows the data coordinates under the pointer in its title, zooms with the mouse, prints and
 // saves the picture. The model keeps the data; closing the window frees it.
+//
+// The window has no menu bar of its own: while it is the active child, the main window shows its
+// "&Plot" menu in the main menu bar (PlotMenu()), and Ctrl+Z drops that menu down.
 
 #include "GraphLegend.h"
 #include "GraphPainter.h"
@@ -16,7 +19,6 @@
 class QAction;
 class QActionGroup;
 class QMenu;
-class QMenuBar;
 class QImage;
 
 namespace tervane {
@@ -40,8 +42,11 @@ public:
     QWidget* Canvas() const;
     TGraphScene Scene() const;
     TGraphLegend* Legend() const { return m_legend; }
+    // The "&Plot" menu, owned by the window (it goes when the window goes).
     QMenu* PlotMenu() const { return m_menu; }
-    QMenuBar* MenuBar() const { return m_menuBar; }
+    // Ctrl+Z: drops the menu down from the menu bar that shows it, or pops it up at the window's
+    // top-left corner when no bar shows it.
+    void OpenPlotMenu();
     QPrinter& Printer() { return *m_printer; }
     // The curve items of the menu, in legend order; each item's data is its curve's position.
     const std::vector<QAction*>& CurveItems() const { return m_curveItems; }
@@ -104,7 +109,6 @@ private:
     TGraphView m_view;
     TPlotCanvas* m_canvas = nullptr;
     TGraphLegend* m_legend = nullptr;
-    QMenuBar* m_menuBar = nullptr;
     QMenu* m_menu = nullptr;
     QMenu* m_markersMenu = nullptr;
     QActionGroup* m_markerGroup = nullptr;

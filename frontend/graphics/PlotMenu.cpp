@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QMenuBar>
 
 #include <utility>
 
@@ -56,7 +55,7 @@ QMenu* valueMenu(QMenu* parent, const QString& title, const TValueItem (&items)[
 } // namespace
 
 void TPlotForm::buildMenu() {
-    m_menu = m_menuBar->addMenu(QStringLiteral("&Plot"));
+    m_menu = new QMenu(QStringLiteral("&Plot"), this);
     m_menu->addAction(QStringLiteral("Show &Legend"), this, [this] { ShowLegendClick(); })
         ->setCheckable(true);
     m_menu->addAction(QStringLiteral("Show &Soil Layer"), this, [this] { ShowLayersClick(); })

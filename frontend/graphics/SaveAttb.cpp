@@ -1,63 +1,33 @@
 #include "SaveAttb.h"
 
-#include "Evaluator.h"
+#include "DataEdit.h"
+#include "EntryErrors.h"
 #include "Messages.h"
-#include "NumberText.h"
 
 #include "ui_SaveAttb.h"
 
-#include <QLineEdit>
-
 #include <cmath>
 #include <limits>
-#include <optional>
 
 namespace tervane {
 
 namespace {
-
-constexpr long double kMinInches = 2;
-constexpr long double kMinPpi = 10;
-constexpr long double kMaxPpi = std::numeric_limits<int>::max();
-constexpr int kValueDigits = 18;
 
 // The 16 colours of the classic palette, which hold every curve colour.
 constexpr QRgb kPalette16[16] = {
     0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
     0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
 
-// Reads a numeric field with its bounds as the entry fields do: a rejected entry shows its
-// message; a value out of bounds is set to the bound and reported.
-std::optional<long double> readField(QLineEdit* edit, long double min, long double max,
-                                     bool integerOnly) {
-    long double v = 0;
+// Commits an entry field as its focus loss does; an arithmetic fault of the evaluator, which the
+// field leaves to its caller, is reported here. True when the entry stands.
+bool fieldValid(TDataEdit* field) {
     try {
-        v = EvaluateEntry(edit->text());
+        return field->CommitAndCheck();
     } catch (const EFrontendError& e) {
-        Messages().information(integerOnly ? QStringLiteral("Entry must be a valid integer.")
-                                           : DisplayText(e.message()));
-        edit->setFocus();
-        return std::nullopt;
+        Messages().information(e.message());
+        field->setFocus(Qt::OtherFocusReason);
+        return false;
     }
-    if (integerOnly && v != std::trunc(v)) {
-        Messages().information(QStringLiteral("Entry must be an integer."));
-        edit->setFocus();
-        return std::nullopt;
-    }
-    const auto bound = [&](long double b, const QString& text) {
-        Messages().information(text + FormatGeneral(b, kValueDigits));
-        edit->setText(FormatGeneral(b, kValueDigits));
-        edit->setFocus();
-    };
-    if (v < min) {
-        bound(min, QStringLiteral("Entry must be greater than or equal to "));
-        return std::nullopt;
-    }
-    if (v > max) {
-        bound(max, QStringLiteral("Entry must be less than or equal to "));
-        return std::nullopt;
-    }
-    return v;
 }
 
 } // namespace
@@ -113,7 +83,13 @@ QImage WithColourDepth(const QImage& picture, TPictureColours colours) {
 
 TdlgFormat::TdlgFormat(QImage& picture, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TdlgFormat>()), m_picture(picture) {
-    m_ui->setupUi(this);
+    {
+        TFormReading reading;
+        m_ui->setupUi(this);
+    }
+    m_ui->deHeight->setEditLabel(m_ui->lblHeight);
+    m_ui->deWidth->setEditLabel(m_ui->lblWidth);
+    m_ui->dePPI->setEditLabel(m_ui->lblPPI);
     // A fixed dialog without a close box: it ends through its buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size());
@@ -138,15 +114,14 @@ TPictureColours TdlgFormat::Colours() const {
 }
 
 void TdlgFormat::btnOKClick() {
-    const auto height = readField(m_ui->deHeight, kMinInches, HUGE_VALL, false);
-    if (!height) return;
-    const auto width = readField(m_ui->deWidth, kMinInches, HUGE_VALL, false);
-    if (!width) return;
-    const auto ppi = readField(m_ui->dePPI, kMinPpi, kMaxPpi, true);
-    if (!ppi) return;
-    m_ppi = static_cast<int>(*ppi);
-    const long long h = PicturePixels(*height, *ppi);
-    const long long w = PicturePixels(*width, *ppi);
+    for (TDataEdit* field : {m_ui->deHeight, m_ui->deWidth, m_ui->dePPI})
+        if (!fieldValid(field)) return;
+    const long double height = m_ui->deHeight->Number();
+    const long double width = m_ui->deWidth->Number();
+    const long double ppi = m_ui->dePPI->Number();
+    m_ppi = static_cast<int>(ppi);
+    const long long h = PicturePixels(height, ppi);
+    const long long w = PicturePixels(width, ppi);
     m_picture = CreatePicture(w, h);
     done(m_picture.isNull() ? kResultAbort : QDialog::Accepted);
 }

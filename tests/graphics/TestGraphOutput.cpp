@@ -1,6 +1,8 @@
 // Output of the graph window: Save To Disk through the picture dialog (size, colour depth, the
 // memory message), the printed page, and the command-line pictures, each compared with what the
 // window draws by pixel probes on a curve and off it.
+#include "DataEdit.h"
+#include "EntryErrors.h"
 #include "GraphModels.h"
 #include "PlotForm.h"
 #include "SaveAttb.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
 #include <QProcess>
 #include <QRadioButton>
@@ -225,6 +228,49 @@ TEST(GraphOutput, PictureDialogEntriesAndTheMemoryMessage) {
     d.btnOKClick();
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(picture.size(), QSize(432, 288));
+}
+
+TEST(GraphOutput, PictureDialogFieldsTheirLabelsBoundsAndMessages) {
+    test::TScriptedMessagesScope scope;
+    QImage picture;
+    TdlgFormat d(picture);
+    EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblHeight"))->text(),
+              QStringLiteral("&Height (in)"));
+    EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblWidth"))->text(),
+              QStringLiteral("&Width (in)"));
+    EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblPPI"))->text(),
+              QStringLiteral("&Pixels Per Inch"));
+    auto* height = d.findChild<TDataEdit*>(QStringLiteral("deHeight"));
+    auto* ppi = d.findChild<TDataEdit*>(QStringLiteral("dePPI"));
+    ASSERT_NE(height, nullptr);
+    ASSERT_NE(ppi, nullptr);
+    EXPECT_EQ(height->MaxVal(), kExtendedMax); // no upper bound
+    EXPECT_EQ(ppi->MaxVal(), kIntegerMax);
+
+    // Each rejected entry keeps the dialog open with its message; the fields are checked in order.
+    const auto ok = [&](const char* h, const char* w, const char* p) {
+        d.SetValues(QString::fromLatin1(h), QString::fromLatin1(w), QString::fromLatin1(p));
+        d.btnOKClick();
+        const QStringList texts = scope.messages.informationTexts();
+        return texts.isEmpty() ? QString() : texts.back();
+    };
+    EXPECT_EQ(ok("abc", "x", "y"), evaluationMessage(kReasonInvalidCharacters));
+    EXPECT_EQ(ok("4", "6", "abc"), QStringLiteral("Entry must be a valid integer."));
+    EXPECT_EQ(ok("4", "6", "5"), QStringLiteral("Entry must be greater than or equal to 10"));
+    EXPECT_EQ(ppi->text(), QStringLiteral("10"));
+    EXPECT_EQ(ok("4", "6", "3000000000"),
+              QStringLiteral("Entry must be less than or equal to 2147483647"));
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_TRUE(picture.isNull());
+
+    // Expressions are replaced by their values; the picture follows them.
+    scope.messages.records.clear();
+    EXPECT_EQ(ok("2*2", "3+3", "100/2"), QString());
+    EXPECT_EQ(height->text(), QStringLiteral("4"));
+    EXPECT_EQ(ppi->text(), QStringLiteral("50"));
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.PixelsPerInch(), 50);
+    EXPECT_EQ(picture.size(), QSize(300, 200));
 }
 
 TEST(GraphOutput, PrintingWritesOnePdfPageDrawnLikeTheWindow) {

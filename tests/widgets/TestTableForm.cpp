@@ -301,6 +301,8 @@ TEST_F(TableEditorTest, DraggedWindowSnapsToWholeRows) {
 }
 
 TEST_F(TableEditorTest, HelpPictureCornerTextAndResizeEvent) {
+    // Qt's own decoder reads the PNG below, whatever decoder an earlier test installed.
+    SetPictureDecoder(nullptr);
     TGridTable& springs = tables.SoilStrength();
     int resized = 0;
     springs.OnResize = [&](TGridTable&) { ++resized; };
