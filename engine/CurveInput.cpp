@@ -2,6 +2,7 @@
 // the curve generation leaves in SOILDATA, plot block 2 and the curve table in force per station.
 
 #include "EngineErrors.h"
+#include "FileText.h"
 #include "InputReader.h"
 #include "PlotBlocks.h"
 #include "ReportEcho.h"
@@ -85,13 +86,15 @@ void toForcePerStation(StationData& st, double h) {
 // SOILDATA after the curve generation: the curve count, the user curves passed through (skipped),
 // then per generated curve (depth, point count) and its points (index, p, y), joined into one
 // two-sided curve at the station of its depth. Returns the number of generated curves.
-int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths) {
+int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths,
+                        std::optional<std::size_t> writtenBytes) {
     EngineState& s = ctx.state;
     StationData& st = s.stations;
     const WallRecord& wall = s.wall;
+    std::string text;
+    readScratchFile(ctx.scratchPath(kCurveFile).string(), kCurveFile, writtenBytes, text);
     ScratchRecords in;
-    if (!in.loadFile(ctx.scratchPath(kCurveFile).string(), kCurveFile))
-        throw ProblemStop("     ERROR STOP -- THE P-Y CURVE FILE SOILDATA COULD NOT BE READ");
+    in.reset(std::move(text), kCurveFile);
     const int count = in.integer();
     if (count > kMaxCurves) tooMuchData();
     if (userCurves == 0 && count <= 0) writeNoRows(ctx.report);
@@ -152,8 +155,8 @@ void readCurves(RunContext& ctx) {
     if (m > 0) readUserCurves(ctx, py == 2);
     if (py == 2) {
         double depths[kMaxCurves] = {};
-        runCurveGeneration(ctx);
-        readGeneratedCurves(ctx, m, depths);
+        const std::size_t written = runCurveGeneration(ctx);
+        readGeneratedCurves(ctx, m, depths, written);
         writeCurveBlock(ctx.plot, st, units, m == 0 ? CurveForm::generated : CurveForm::mixed,
                         depths);
     } else {

@@ -3,6 +3,7 @@
 // the stations.
 
 #include "EngineErrors.h"
+#include "FileText.h"
 #include "InputReader.h"
 #include "PlotBlocks.h"
 #include "ReportEcho.h"
@@ -47,15 +48,15 @@ private:
 
 // QKTEMP.001: a row count, then depth, total, earth part and surcharge part per row; each load
 // becomes force per unit length of wall.
-void readGeneratedTable(RunContext& ctx) {
+void readGeneratedTable(RunContext& ctx, std::optional<std::size_t> writtenBytes) {
     EngineState& s = ctx.state;
     DistributedLoadTable& t = s.distributedLoad;
     // The column heading comes first: a table that cannot be read is reported below it.
     writeDistributedLoadHeading(ctx.report, s.labels);
+    std::string text;
+    readScratchFile(ctx.scratchPath(kPressureFile).string(), kPressureFile, writtenBytes, text);
     FreeReader in;
-    if (!in.loadFile(ctx.scratchPath(kPressureFile).string(), kPressureFile))
-        throw ProblemStop(
-            "     ERROR STOP -- THE EARTH PRESSURE FILE QKTEMP.001 COULD NOT BE READ");
+    in.reset(std::move(text), kPressureFile);
     const int count = [&] {
         in.begin();
         const int c = in.integer();
@@ -112,8 +113,8 @@ void buildDistributedLoad(RunContext& ctx, bool soilRead) {
     DistributedLoadTable& t = s.distributedLoad;
     const bool generated = s.control.loadOption > 1;
     if (generated) {
-        runEarthPressureStage(ctx);
-        readGeneratedTable(ctx);
+        const std::size_t written = runEarthPressureStage(ctx);
+        readGeneratedTable(ctx, written);
     } else if (s.control.loadOption == 1 && soilRead && s.soil.surchargeCount > 0) {
         // Surcharge on a user-specified table: the surcharge pressure at each row's depth on the
         // width it acts on.

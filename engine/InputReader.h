@@ -6,6 +6,9 @@
 
 #include "RunContext.h"
 
+#include <cstddef>
+#include <optional>
+
 namespace tervane {
 
 // Counts of the control record that cannot be negative, and the option values this engine knows.
@@ -38,9 +41,11 @@ void buildDistributedLoad(RunContext& ctx, bool soilRead);
 
 // The scratch tables the soil stages leave in the working folder, read back: QKTEMP.001 into the
 // distributed-load table (echoed), SOILDATA's generated curves appended to the curve table
-// (depths of the generated curves into `depths`, returns their number).
-void readGeneratedTable(RunContext& ctx);
-int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths);
+// (depths of the generated curves into `depths`, returns their number). `writtenBytes`, when
+// known, is what the stage wrote: a file found shorter or longer throws FileFailure.
+void readGeneratedTable(RunContext& ctx, std::optional<std::size_t> writtenBytes = {});
+int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths,
+                        std::optional<std::size_t> writtenBytes = {});
 
 // Soil resistance curves: the user's (record 14) and the generated ones (SOILDATA), plot
 // block 2 and the curve table in force per station.

@@ -30,7 +30,7 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
     using namespace tervane::runner;
     std::filesystem::path library = executableFolder() / kLibraryFileName;
-    int interfaceVersion = 3;
+    int interfaceVersion = TERVANE_INTERFACE_VERSION;
     std::vector<std::string> projects;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];

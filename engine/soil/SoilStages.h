@@ -5,13 +5,17 @@
 
 #include "RunContext.h"
 
+#include <cstddef>
+
 namespace tervane {
 
-// Load option above 1: earth, water and surcharge pressure on the wall -> QKTEMP.001.
-void runEarthPressureStage(RunContext& ctx);
+// Load option above 1: earth, water and surcharge pressure on the wall -> QKTEMP.001. Returns the
+// bytes written, which the read-back must find.
+std::size_t runEarthPressureStage(RunContext& ctx);
 
-// p-y option 2: generated p-y curves for every layer on both sides -> SOILDATA.
-void runCurveGeneration(RunContext& ctx);
+// p-y option 2: generated p-y curves for every layer on both sides -> SOILDATA. Returns the
+// bytes written.
+std::size_t runCurveGeneration(RunContext& ctx);
 
 // Surcharge pressure at a depth below the top of the wall, summed over the surcharge rows
 // (used on user-specified distributed loads).

@@ -1,13 +1,17 @@
 // The engine library as a loaded module and the command-line runner as a user runs it.
 
+#include "ChildProcess.h"
 #include "EngineRunner.h"
+#include "Tervane2015.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -29,7 +33,8 @@ Shell shell(const std::string& command) {
     FILE* p = popen((command + " 2>&1").c_str(), "r");
     if (!p) return s;
     char buf[4096];
-    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) s.out.append(buf, n);
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, p))
+        s.out.append(buf, n);
     const int st = pclose(p);
     s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return s;
@@ -38,7 +43,8 @@ Shell shell(const std::string& command) {
 } // namespace
 
 TEST(EngineLibrary, ExportsOnlyTheEntryUnderBothNames) {
-    const Shell s = shell(std::string("nm -D --defined-only ") + kLibrary.string() + " | awk '{print $3}' | sort");
+    const Shell s = shell(std::string("nm -D --defined-only ") + kLibrary.string() +
+                          " | awk '{print $3}' | sort");
     EXPECT_EQ(s.out, "ITERVANE\n_ITERVANE\n");
 }
 
@@ -120,13 +126,87 @@ TEST(TervaneRun, ParallelRunsDoNotDisturbEachOther) {
         const std::string title = std::string("Parallel wall number ") + std::to_string(k);
         writeFile(dir / (std::string("p") + std::to_string(k) + ".tv5d"),
                   title + "\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n0\r\n");
-        command += kRunner.string() + " " + (dir / (std::string("p") + std::to_string(k) + ".tv5d")).string() +
+        command += kRunner.string() + " " +
+                   (dir / (std::string("p") + std::to_string(k) + ".tv5d")).string() +
                    " > /dev/null & ";
     }
     shell(command + "wait");
     for (int k = 0; k < kRuns; ++k) {
         const std::string report = readFile(dir / (std::string("p") + std::to_string(k) + ".tv5o"));
-        EXPECT_NE(report.find(std::string("Parallel wall number ") + std::to_string(k)), std::string::npos);
+        EXPECT_NE(report.find(std::string("Parallel wall number ") + std::to_string(k)),
+                  std::string::npos);
         EXPECT_NE(report.find("END OF ANALYSIS"), std::string::npos);
     }
+}
+
+namespace {
+
+// Runs anchored-wall.tv5d (its curve generation writes console lines) through the loaded library
+// in a child whose standard output is prepared by `prepareStdout`. The child ends with the
+// entry's result, or 90 + n when the host's signal state was left changed.
+ChildEnd entryInChild(const fs::path& work, const std::function<void()>& prepareStdout) {
+    setenv("SOURCE_DATE_EPOCH", "1425546247", 1);
+    writeFile(work / "p.tv5d", readFile(dataPath("anchored-wall.tv5d")));
+    writeFile(work / "NAMES.dat",
+              "2015.5.3\n" + (work / "p.tv5d").string() + "\n" + (work / "p.tv5o").string() + "\n" +
+                  (work / "p.tv5p").string() + "\n" + (work / "p.tv5r").string() + "\n");
+    return runInChild([&] {
+        if (chdir(work.c_str()) != 0) return 91;
+        signal(SIGPIPE, SIG_DFL); // the host's default: SIGPIPE ends the process
+        void* lib = dlopen(kLibrary.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!lib) return 92;
+        auto entry = reinterpret_cast<TervaneEntryFunction>(dlsym(lib, TERVANE_ENTRY_NAME));
+        if (!entry) return 93;
+        prepareStdout();
+        const int result = entry(TERVANE_INTERFACE_VERSION);
+        sigset_t mask, pending;
+        pthread_sigmask(SIG_SETMASK, nullptr, &mask);
+        sigpending(&pending);
+        if (sigismember(&mask, SIGPIPE)) return 94;    // left blocked
+        if (sigismember(&pending, SIGPIPE)) return 95; // left pending for the host
+        return result;
+    });
+}
+
+// The report of such a run with the folder that names its location taken out.
+std::string reportIn(const TempDir& dir) {
+    std::string r = readFile(dir / "p.tv5o");
+    const std::string folder = dir.path().string();
+    for (std::size_t p = r.find(folder); p != std::string::npos; p = r.find(folder))
+        r.replace(p, folder.size(), "FOLDER");
+    return r;
+}
+
+} // namespace
+
+TEST(EngineLibrary, AConsoleOnAClosedPipeOrClosedStdoutNeverEndsTheHost) {
+    TempDir reference;
+    const ChildEnd normal = entryInChild(reference.path(), [] {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+    });
+    ASSERT_TRUE(normal.exited);
+    ASSERT_EQ(normal.status, TERVANE_RESULT_COMPLETED);
+    const std::string expected = reportIn(reference);
+
+    // A pipe whose reader has gone: without care the first console line raises SIGPIPE.
+    TempDir piped;
+    const ChildEnd broken = entryInChild(piped.path(), [] {
+        int fds[2];
+        if (pipe(fds) != 0) _exit(96);
+        close(fds[0]);
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[1]);
+    });
+    EXPECT_TRUE(broken.exited) << "ended by signal " << broken.status;
+    EXPECT_EQ(broken.status, TERVANE_RESULT_COMPLETED);
+    EXPECT_EQ(reportIn(piped), expected);
+
+    // Standard output closed: the report may take its descriptor; console lines must not land in
+    // it.
+    TempDir closed;
+    const ChildEnd none = entryInChild(closed.path(), [] { close(STDOUT_FILENO); });
+    EXPECT_TRUE(none.exited) << "ended by signal " << none.status;
+    EXPECT_EQ(none.status, TERVANE_RESULT_COMPLETED);
+    EXPECT_EQ(reportIn(closed), expected);
 }
