@@ -2,6 +2,7 @@
 
 #include "ChildProcess.h"
 #include "EngineRunner.h"
+#include "ShellCommand.h"
 #include "Tervane2015.h"
 #include "TestSupport.h"
 
@@ -21,30 +22,21 @@ namespace {
 const fs::path kLibrary = binPath("Tervane2015_DLL.so");
 const fs::path kRunner = binPath("tervane-run");
 
-const char* kProject = "Runner test wall\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n0\r\n";
+// A complete problem: ten increments of 12, one stiffness row, no loads, springs or curves. (A
+// data file that ends inside its problem is a stopped analysis, exit status 1.)
+const char* kProject = "Runner test wall\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n10 12\t1\t0.001\t60\t12\r\n"
+                       "0\t10\t1\t1E9\r\n0\r\n0\r\n0\r\n";
 
-struct Shell {
-    int status;
-    std::string out;
-};
-
-Shell shell(const std::string& command) {
-    Shell s{-1, {}};
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if (!p) return s;
-    char buf[4096];
-    while (std::size_t n = std::fread(buf, 1, sizeof buf, p))
-        s.out.append(buf, n);
-    const int st = pclose(p);
-    s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
+// Standard error goes with standard output.
+Shell shellBoth(const std::string& command) {
+    return shell(command + " 2>&1");
 }
 
 } // namespace
 
 TEST(EngineLibrary, ExportsOnlyTheEntryUnderBothNames) {
-    const Shell s = shell(std::string("nm -D --defined-only ") + kLibrary.string() +
-                          " | awk '{print $3}' | sort");
+    const Shell s = shellBoth(std::string("nm -D --defined-only ") + kLibrary.string() +
+                              " | awk '{print $3}' | sort");
     EXPECT_EQ(s.out, "ITERVANE\n_ITERVANE\n");
 }
 
@@ -73,8 +65,8 @@ TEST(TervaneRun, AnalysesProjectsAndLeavesOutputsBeside) {
     TempDir dir;
     writeFile(dir / "wall one.tv5d", kProject);
     writeFile(dir / "wall two.tv5d", kProject);
-    const Shell s = shell(kRunner.string() + " '" + (dir / "wall one.tv5d").string() + "' '" +
-                          (dir / "wall two.tv5d").string() + "'");
+    const Shell s = shellBoth(kRunner.string() + " '" + (dir / "wall one.tv5d").string() + "' '" +
+                              (dir / "wall two.tv5d").string() + "'");
     EXPECT_EQ(s.status, 0) << s.out;
     for (const char* stem : {"wall one", "wall two"}) {
         for (const char* ext : {".tv5o", ".tv5p", ".tv5r"})
@@ -90,31 +82,31 @@ TEST(TervaneRun, AnalysesProjectsAndLeavesOutputsBeside) {
 TEST(TervaneRun, FailuresGiveAMessageAndNonZeroStatus) {
     TempDir dir;
     writeFile(dir / "p.tv5d", kProject);
-    Shell s = shell(kRunner.string() + " --help");
+    Shell s = shellBoth(kRunner.string() + " --help");
     EXPECT_EQ(s.status, 0);
     EXPECT_NE(s.out.find("Usage: tervane-run"), std::string::npos);
 
-    s = shell(kRunner.string() + " " + (dir / "missing.tv5d").string());
+    s = shellBoth(kRunner.string() + " " + (dir / "missing.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("does not exist"), std::string::npos);
 
-    s = shell(kRunner.string() + " --library " + (dir / "none.so").string() + " " +
-              (dir / "p.tv5d").string());
+    s = shellBoth(kRunner.string() + " --library " + (dir / "none.so").string() + " " +
+                  (dir / "p.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("Library could not be located"), std::string::npos);
 
     writeFile(dir / "broken.so", "not a library");
-    s = shell(kRunner.string() + " --library " + (dir / "broken.so").string() + " " +
-              (dir / "p.tv5d").string());
+    s = shellBoth(kRunner.string() + " --library " + (dir / "broken.so").string() + " " +
+                  (dir / "p.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("Library failed to properly initialize"), std::string::npos);
 
-    s = shell(kRunner.string() + " --interface 4 " + (dir / "p.tv5d").string());
+    s = shellBoth(kRunner.string() + " --interface 4 " + (dir / "p.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("not consistent"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "p.tv5o"));
 
-    s = shell(kRunner.string());
+    s = shellBoth(kRunner.string());
     EXPECT_EQ(s.status, 64);
 }
 
@@ -130,7 +122,7 @@ TEST(TervaneRun, ParallelRunsDoNotDisturbEachOther) {
                    (dir / (std::string("p") + std::to_string(k) + ".tv5d")).string() +
                    " > /dev/null & ";
     }
-    shell(command + "wait");
+    shellBoth(command + "wait");
     for (int k = 0; k < kRuns; ++k) {
         const std::string report = readFile(dir / (std::string("p") + std::to_string(k) + ".tv5o"));
         EXPECT_NE(report.find(std::string("Parallel wall number ") + std::to_string(k)),
