@@ -3,17 +3,10 @@
 // codes of specified deflections and slopes.
 
 #include "ProblemInput.h"
-#include "Solver.h"
+#include "SolverWork.h"
 #include "StationData.h"
 
 namespace tervane {
-
-// Boundary codes of the station data.
-inline constexpr int kCodeFree = 1;
-inline constexpr int kCodeDeflection = 2;
-inline constexpr int kCodeSlopeFirst = 3;
-inline constexpr int kCodeSlopeDeflection = 4;
-inline constexpr int kCodeSlopeLast = 5;
 
 // Solves a w(s-2) + b w(s-1) + c w(s) + d w(s+1) + e w(s+2) = f for s = -1 .. N+1 with the working
 // loads and springs of `work` (qWork, sWork) and writes the deflections into work.w (stations

@@ -108,26 +108,25 @@ void readDistributedLoad(RunContext& ctx) {
     }
 }
 
-void buildDistributedLoad(RunContext& ctx, bool soilRead) {
+void addSurchargeToUserTable(RunContext& ctx) {
     EngineState& s = ctx.state;
     DistributedLoadTable& t = s.distributedLoad;
-    const bool generated = s.control.loadOption > 1;
-    if (generated) {
-        const std::size_t written = runEarthPressureStage(ctx);
-        readGeneratedTable(ctx, written);
-    } else if (s.control.loadOption == 1 && soilRead && s.soil.surchargeCount > 0) {
-        // Surcharge on a user-specified table: the surcharge pressure at each row's depth on the
-        // width it acts on.
-        PressureWidth width(s.soil);
-        for (int r = 0; r < t.count; ++r) {
-            const std::size_t i = static_cast<std::size_t>(r);
-            t.surcharge[i] = surchargePressureAt(s, t.depth[i]) * width.at(t.depth[i]);
-            t.total[i] = t.earth[i] + t.surcharge[i];
-        }
+    if (s.control.loadOption != 1 || s.soil.surchargeCount <= 0) return;
+    // The surcharge pressure at each row's depth on the width it acts on.
+    PressureWidth width(s.soil);
+    for (int r = 0; r < t.count; ++r) {
+        const std::size_t i = static_cast<std::size_t>(r);
+        t.surcharge[i] = surchargePressureAt(s, t.depth[i]) * width.at(t.depth[i]);
+        t.total[i] = t.earth[i] + t.surcharge[i];
     }
+}
+
+void applyDistributedLoad(RunContext& ctx) {
+    EngineState& s = ctx.state;
     if (s.control.loadOption <= 0) return;
-    writeLoadBlock(ctx.plot, t, s.control.unitSystem, generated);
-    addDistributedLoads(s.stations, s.wall, t, generated);
+    const bool generated = s.control.loadOption > 1;
+    writeLoadBlock(ctx.plot, s.distributedLoad, s.control.unitSystem, generated);
+    addDistributedLoads(s.stations, s.wall, s.distributedLoad, generated);
 }
 
 } // namespace tervane

@@ -21,8 +21,8 @@ out=${3:-$(mktemp -d /tmp/tervane-compare-XXXXXX)}
 repo=$(cd "$(dirname "$0")/.." && pwd)
 export SOURCE_DATE_EPOCH=1425546247
 
+rm -rf "$out/inputs" "$out/old" "$out/new" "$out/work"
 mkdir -p "$out/inputs"
-rm -rf "$out/old" "$out/new" "$out/work"
 shopt -s nullglob
 inputs=("$repo"/examples/*.tv5d "$repo"/tests/data/*.tv5d "$repo"/fuzz/seeds/*
         "$repo"/tests/data/fuzz-regressions/*)

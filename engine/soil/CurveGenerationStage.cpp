@@ -6,6 +6,7 @@
 #include "Console.h"
 #include "EngineErrors.h"
 #include "FixedFields.h"
+#include "RunContext.h"
 #include "soil/CurveSets.h"
 #include "soil/ResistanceProfile.h"
 #include "soil/SoilReport.h"

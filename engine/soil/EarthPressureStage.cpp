@@ -3,6 +3,7 @@
 
 #include "EngineErrors.h"
 #include "FixedFields.h"
+#include "RunContext.h"
 #include "soil/SoilEcho.h"
 #include "soil/SoilProfile.h"
 #include "soil/SoilReport.h"

@@ -3,11 +3,12 @@
 // the earth-pressure stage leaves its pressure table in QKTEMP.001, the curve generation leaves
 // its curves in SOILDATA, both in the working folder. Both write their report sections.
 
-#include "RunContext.h"
-
 #include <cstddef>
 
 namespace tervane {
+
+struct EngineState;
+struct RunContext;
 
 // Load option above 1: earth, water and surcharge pressure on the wall -> QKTEMP.001. Returns the
 // bytes written, which the read-back must find.
