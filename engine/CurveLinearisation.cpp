@@ -3,6 +3,7 @@
 #include "EngineErrors.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tervane {
 
@@ -22,7 +23,14 @@ class GroupApplier {
 public:
     GroupApplier(const StationData& st, int n, const StationArray<double>& w,
                  StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve)
-        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve) {}
+        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve) {
+        // Each curve is evaluated at every station of its range: whether its points may be
+        // bisected is found once.
+        const int count = std::clamp(st.curveCount, 0, kMaxCurves);
+        for (int k = 0; k < count; ++k)
+            m_sorted[static_cast<std::size_t>(k)] =
+                curveIsSorted(st.curves[static_cast<std::size_t>(k)]);
+    }
 
     void apply(int first, int close) {
         const Curve& cFirst = m_st.curves[static_cast<std::size_t>(first)];
@@ -33,28 +41,28 @@ public:
         if (sLast == sFirst) {
             // A single station takes the whole value, and only from a curve standing alone.
             if (first == close && sFirst <= m_n)
-                addAt(cFirst, cClose, sFirst, sFirst, sLast, kRangeFactor);
+                addAt(first, close, sFirst, sFirst, sLast, kRangeFactor);
             return;
         }
         if (sFirst >= m_n) return;
         const int sEnd = std::min(sLast, m_n);
         // Stations above the store take nothing; the loop never leaves it.
         for (int s = std::max(sFirst, kFirstStoredStation); s <= sEnd; ++s)
-            addAt(cFirst, cClose, s, sFirst, sLast, kRangeFactor);
-        addAt(cFirst, cClose, sFirst, sFirst, sLast, kRangeEndFactor);
-        addAt(cFirst, cClose, sEnd, sFirst, sLast, kRangeEndFactor);
+            addAt(first, close, s, sFirst, sLast, kRangeFactor);
+        addAt(first, close, sFirst, sFirst, sLast, kRangeEndFactor);
+        addAt(first, close, sEnd, sFirst, sLast, kRangeEndFactor);
     }
 
 private:
     // Q'(s) += factor (Q0_first + f (Q0_close - Q0_first)), S' likewise, both curves evaluated at
     // w(s) and f = (s - sFirst)/(sLast - sFirst) over the uncut range.
-    void addAt(const Curve& cFirst, const Curve& cClose, int s, int sFirst, int sLast,
-               double factor) {
+    void addAt(int first, int close, int s, int sFirst, int sLast, double factor) {
         if (!StationArray<double>::inStore(s)) return;
         const double ws = m_w[s];
-        const CurveSegmentLine lf = evaluateCurve(cFirst, ws, m_offCurve);
+        const auto i = static_cast<std::size_t>(first), j = static_cast<std::size_t>(close);
+        const CurveSegmentLine lf = evaluateCurve(m_st.curves[i], ws, m_offCurve, m_sorted[i]);
         CurveSegmentLine lc = lf;
-        if (&cClose != &cFirst) lc = evaluateCurve(cClose, ws, m_offCurve);
+        if (close != first) lc = evaluateCurve(m_st.curves[j], ws, m_offCurve, m_sorted[j]);
         const double f = sLast == sFirst ? 0.0
                                          : (static_cast<double>(s) - sFirst) /
                                                (static_cast<double>(sLast) - sFirst);
@@ -68,11 +76,22 @@ private:
     StationArray<double>& m_q;
     StationArray<double>& m_s;
     bool& m_offCurve;
+    std::array<bool, kMaxCurves> m_sorted{};
 };
 
 } // namespace
 
-CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve) {
+bool curveIsSorted(const Curve& curve) {
+    const int n = std::clamp(curve.pointCount, 0, kMaxCurvePoints);
+    for (int i = 0; i < n; ++i) {
+        const double wi = curve.w[static_cast<std::size_t>(i)];
+        if (wi != wi) return false;
+        if (i > 0 && !(curve.w[static_cast<std::size_t>(i - 1)] <= wi)) return false;
+    }
+    return true;
+}
+
+CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, bool sorted) {
     const int n = std::clamp(curve.pointCount, 0, kMaxCurvePoints);
     if (n < 2) {
         offCurve = true;
@@ -88,6 +107,18 @@ CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve) {
     } else if (w > curve.w[static_cast<std::size_t>(n - 1)]) {
         upper = n - 1;
         offCurve = true;
+    } else if (sorted) {
+        // The first point from index 1 on with W >= w: W(i) < w holds for a leading run of
+        // indices only, so bisect for its end.
+        int lo = 1, hi = n - 1;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (curve.w[static_cast<std::size_t>(mid)] < w)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        upper = lo;
     } else {
         while (upper < n - 1 && curve.w[static_cast<std::size_t>(upper)] < w)
             ++upper;

@@ -20,7 +20,12 @@ inline constexpr int kMinPointsOnCurve = 3;
 // first segment, above the last point (or on a curve of fewer than 3 points) the last segment is
 // used and `offCurve` is set. A curve with fewer than 2 points gives no resistance and is
 // off-curve.
-CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve);
+// `sorted` tells that the curve's deflections never decrease (curveIsSorted): the segment is then
+// found by bisection, with the same result as the walk along the points that any curve takes.
+CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, bool sorted = false);
+
+// True when the deflections of the curve's points never decrease (and hold no NaN).
+bool curveIsSorted(const Curve& curve);
 
 // Walks the curve table and adds the curves' substitutes at the deflections w to Q' (qWork) and
 // S' (sWork). Curves form groups: a curve after one with continuation flag 0 opens a group; a

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace tervane::fixed {
 namespace {
@@ -34,8 +35,10 @@ bool appendNonFinite(std::string& out, double v, int w) {
         return true;
     }
     if (std::isinf(v)) {
-        if (w >= 9) appendRight(out, v < 0 ? "-Infinity" : "Infinity", w);
-        else appendRight(out, v < 0 ? "-Inf" : "Inf", w);
+        if (w >= 9)
+            appendRight(out, v < 0 ? "-Infinity" : "Infinity", w);
+        else
+            appendRight(out, v < 0 ? "-Inf" : "Inf", w);
         return true;
     }
     return false;
@@ -50,7 +53,8 @@ struct Buffer {
         if (size < sizeof text) text[size++] = c;
     }
     void put(const char* from, const char* to) {
-        while (from < to) put(*from++);
+        while (from < to)
+            put(*from++);
     }
     std::string_view view() const { return std::string_view(text, size); }
 };
@@ -70,6 +74,55 @@ std::string_view fitLeadingZero(Buffer& b, bool negative, int w) {
     return text;
 }
 
+// The digits and decimal exponent of to_chars' scientific text "d.ddde+XX": the value is
+// 0.dddd times ten to `exponent`.
+int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
+    int n = 0;
+    const char* p = text;
+    for (; p < end && *p != 'e'; ++p)
+        if (*p != '.') digits[n++] = *p;
+    int e10 = 0;
+    if (p < end) std::from_chars(p + (p[1] == '+' ? 2 : 1), end, e10);
+    exponent = e10 + 1;
+    return n;
+}
+
+// Most significant digits for which the shortest text of a normal double rounds as its exact
+// value does: the d-digit grid is then more than an ulp apart.
+constexpr int kMaxShortestRoundedDigits = 15;
+
+// The exact binary value of a normal `a` rounded to d significant digits, found from its
+// shortest text (much cheaper than the exact expansion): the shortest text S and the value lie
+// in the double's rounding interval, so a d-digit rounding boundary between them would itself be
+// a shorter, or equally short and closer, text of the double. The one case left open is S ending
+// in the boundary itself (one digit beyond d, a 5); false then, and the caller rounds the exact
+// value.
+bool shortestRounded(double a, int d, char* digits, int& exponent) {
+    if (d > kMaxShortestRoundedDigits || !(a >= std::numeric_limits<double>::min())) return false;
+    char sci[32];
+    char s[20];
+    const auto r = std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific);
+    const int k = sciDigits(sci, r.ptr, s, exponent);
+    if (k <= d) {
+        std::copy(s, s + k, digits);
+        std::fill(digits + k, digits + d, '0');
+        return true;
+    }
+    if (k == d + 1 && s[d] == '5') return false;
+    std::copy(s, s + d, digits);
+    if (s[d] < '5') return true;
+    int i = d - 1;
+    for (; i >= 0 && digits[i] == '9'; --i)
+        digits[i] = '0';
+    if (i >= 0) {
+        ++digits[i];
+    } else { // 0.999.. rounds up to 0.100.. times ten to one more
+        digits[0] = '1';
+        ++exponent;
+    }
+    return true;
+}
+
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
 void appendExponent(std::string& out, double v, int w, int d, char letter) {
     if (appendNonFinite(out, v, w)) return;
@@ -83,18 +136,13 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
     int exponent = 0;
     if (a == 0.0) {
         std::fill(digits, digits + d, '0');
-    } else {
+    } else if (!shortestRounded(a, d, digits, exponent)) {
         // to_chars rounds the exact binary value to d significant digits (ties to even):
         // "d.ddde+XX" (no point when d is 1).
         char sci[kMaxFractionDigits + 16];
-        const auto r = std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
-        int n = 0;
-        const char* p = sci;
-        for (; p < r.ptr && *p != 'e'; ++p)
-            if (*p != '.') digits[n++] = *p;
-        int e10 = 0;
-        if (p < r.ptr) std::from_chars(p + (p[1] == '+' ? 2 : 1), r.ptr, e10);
-        exponent = e10 + 1;
+        const auto r =
+            std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
+        sciDigits(sci, r.ptr, digits, exponent);
     }
     const int ae = exponent < 0 ? -exponent : exponent;
     if (ae > 999) {
@@ -120,7 +168,9 @@ void appendX(std::string& out, int n) {
     if (n > 0) out.append(static_cast<std::size_t>(n), ' ');
 }
 
-void appendI(std::string& out, std::int64_t v, int w) { appendI(out, v, w, 1); }
+void appendI(std::string& out, std::int64_t v, int w) {
+    appendI(out, v, w, 1);
+}
 
 void appendI(std::string& out, std::int64_t v, int w, int m) {
     // Iw.m: at least m digits, leading zeros added; a zero with m = 0 is all blanks.
@@ -135,7 +185,8 @@ void appendI(std::string& out, std::int64_t v, int w, int m) {
     const int n = static_cast<int>(r.ptr - digits);
     Buffer b;
     if (v < 0) b.put('-');
-    for (int k = n; k < m && k < kMaxFractionDigits; ++k) b.put('0');
+    for (int k = n; k < m && k < kMaxFractionDigits; ++k)
+        b.put('0');
     b.put(digits, r.ptr);
     appendRight(out, b.view(), w);
 }
@@ -154,8 +205,8 @@ void appendF(std::string& out, double v, int w, int d) {
         return;
     }
     char fixedText[160];
-    const auto r = std::to_chars(fixedText, fixedText + sizeof fixedText, a,
-                                 std::chars_format::fixed, d);
+    const auto r =
+        std::to_chars(fixedText, fixedText + sizeof fixedText, a, std::chars_format::fixed, d);
     Buffer b;
     if (negative) b.put('-');
     b.put(fixedText, r.ptr);
@@ -163,8 +214,12 @@ void appendF(std::string& out, double v, int w, int d) {
     appendRight(out, fitLeadingZero(b, negative, w), w);
 }
 
-void appendE(std::string& out, double v, int w, int d) { appendExponent(out, v, w, d, 'E'); }
-void appendD(std::string& out, double v, int w, int d) { appendExponent(out, v, w, d, 'D'); }
+void appendE(std::string& out, double v, int w, int d) {
+    appendExponent(out, v, w, d, 'E');
+}
+void appendD(std::string& out, double v, int w, int d) {
+    appendExponent(out, v, w, d, 'D');
+}
 
 std::string I(std::int64_t v, int w) {
     std::string s;
@@ -195,7 +250,8 @@ std::string D(double v, int w, int d) {
 Line& Line::a(std::string_view s, int w) {
     if (w <= 0) return *this;
     const std::size_t width = static_cast<std::size_t>(w);
-    if (s.size() >= width) m_text.append(s.substr(0, width));
+    if (s.size() >= width)
+        m_text.append(s.substr(0, width));
     else {
         m_text.append(s);
         m_text.append(width - s.size(), ' ');

@@ -31,6 +31,29 @@ std::vector<std::pair<double, double>> spring(double k) {
 
 } // namespace
 
+TEST(SolverCurves, BisectionOfSortedCurvesFindsTheSegmentOfTheWalk) {
+    // Repeated deflections, a vertical segment, deflections on, between, below and above the
+    // points and NaN: the bisection of a sorted curve gives the walk's segment every time.
+    const Curve c =
+        curveOf({{-3, 9}, {-1, 2}, {-1, 1}, {0, 0}, {0.5, -0.1}, {0.5, -0.3}, {2, -4}, {7, -5}});
+    ASSERT_TRUE(curveIsSorted(c));
+    for (double w :
+         {-4.0, -3.0, -2.0, -1.0, -0.5, 0.0, 0.25, 0.5, 1.0, 2.0, 6.9, 7.0, 8.0, std::nan("")}) {
+        bool offWalk = false, offBisect = false;
+        const CurveSegmentLine walk = evaluateCurve(c, w, offWalk);
+        const CurveSegmentLine bisect = evaluateCurve(c, w, offBisect, true);
+        EXPECT_EQ(std::isnan(walk.spring), std::isnan(bisect.spring)) << w;
+        if (!std::isnan(walk.spring)) {
+            EXPECT_EQ(walk.spring, bisect.spring) << w;
+            EXPECT_EQ(walk.load, bisect.load) << w;
+        }
+        EXPECT_EQ(offWalk, offBisect) << w;
+    }
+    // A curve that turns back, or holds NaN, is walked.
+    EXPECT_FALSE(curveIsSorted(curveOf({{0, 0}, {2, -1}, {1, -2}})));
+    EXPECT_FALSE(curveIsSorted(curveOf({{0, 0}, {std::nan(""), -1}, {1, -2}})));
+}
+
 TEST(SolverCurves, SegmentOfADeflection) {
     // Resistance -w|w| sampled at -2 .. 2.
     const Curve c = curveOf({{-2, 4}, {-1, 1}, {0, 0}, {1, -1}, {2, -4}});
