@@ -22,14 +22,9 @@ bool continues(const Curve& c) {
 class GroupApplier {
 public:
     GroupApplier(const StationData& st, int n, const StationArray<double>& w,
-                 StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve)
-        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve) {
-        // Each curve is evaluated at every station of its range: whether its points may be
-        // bisected is found once.
-        const int count = std::clamp(st.curveCount, 0, kMaxCurves);
-        for (int k = 0; k < count; ++k)
-            m_sorted[static_cast<std::size_t>(k)] =
-                curveIsSorted(st.curves[static_cast<std::size_t>(k)]);
+                 StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
+                 const std::array<bool, kMaxCurves>& sorted)
+        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve), m_sorted(sorted) {
     }
 
     void apply(int first, int close) {
@@ -76,7 +71,7 @@ private:
     StationArray<double>& m_q;
     StationArray<double>& m_s;
     bool& m_offCurve;
-    std::array<bool, kMaxCurves> m_sorted{};
+    const std::array<bool, kMaxCurves>& m_sorted;
 };
 
 } // namespace
@@ -133,10 +128,25 @@ CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, boo
     return line;
 }
 
-void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
-                     StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve) {
+void findSortedCurves(const StationData& st, std::array<bool, kMaxCurves>& sorted) {
+    sorted.fill(false);
     const int count = std::clamp(st.curveCount, 0, kMaxCurves);
-    GroupApplier applier(st, n, w, qWork, sWork, offCurve);
+    for (int k = 0; k < count; ++k)
+        sorted[static_cast<std::size_t>(k)] = curveIsSorted(st.curves[static_cast<std::size_t>(k)]);
+}
+
+void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
+                     StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
+                     const std::array<bool, kMaxCurves>* sorted) {
+    const int count = std::clamp(st.curveCount, 0, kMaxCurves);
+    // Each curve is evaluated at every station of its range: whether its points may be bisected
+    // is found once.
+    std::array<bool, kMaxCurves> found{};
+    if (!sorted) {
+        findSortedCurves(st, found);
+        sorted = &found;
+    }
+    GroupApplier applier(st, n, w, qWork, sWork, offCurve, *sorted);
     int groupFirst = 0;
     for (int k = 0; k < count; ++k) {
         Curve& curve = st.curves[static_cast<std::size_t>(k)];

@@ -3,6 +3,8 @@
 
 #include "StationData.h"
 
+#include <array>
+
 namespace tervane {
 
 // The segment of a curve that holds a deflection, as a spring and a load: on the segment the
@@ -34,8 +36,14 @@ bool curveIsSorted(const Curve& curve);
 // curves' values interpolated linearly along the range (cut at station N, half values at the two
 // ends of a longer range). A closing curve with flag 1 has its first station set to its last and
 // opens the next group. The last curve, when it opens a group that nothing closes, is applied
-// alone at its station. Throws ProblemStop when a range runs backwards.
+// alone at its station. Throws ProblemStop when a range runs backwards. `sorted`, when given,
+// holds curveIsSorted of each curve of the table (found once per solution by the solver);
+// without it each call finds it.
 void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
-                     StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve);
+                     StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
+                     const std::array<bool, kMaxCurves>* sorted = nullptr);
+
+// curveIsSorted of every curve of the table.
+void findSortedCurves(const StationData& st, std::array<bool, kMaxCurves>& sorted);
 
 } // namespace tervane

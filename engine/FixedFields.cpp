@@ -82,7 +82,12 @@ int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
     for (; p < end && *p != 'e'; ++p)
         if (*p != '.') digits[n++] = *p;
     int e10 = 0;
-    if (p < end) std::from_chars(p + (p[1] == '+' ? 2 : 1), end, e10);
+    if (p < end) {
+        const bool negative = p[1] == '-';
+        for (p += 2; p < end; ++p)
+            e10 = 10 * e10 + (*p - '0');
+        if (negative) e10 = -e10;
+    }
     exponent = e10 + 1;
     return n;
 }

@@ -5,6 +5,7 @@
 
 #include "StationData.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -31,6 +32,9 @@ struct SolverWork {
     double k3 = 0.0, A3 = 0.0, B3 = 0.0, C3 = 0.0;
 
     std::string monitorText; // buffer of the monitor line, reserved once per solution
+
+    // Curves of the table whose deflections never decrease (bisected), found once per solution.
+    std::array<bool, kMaxCurves> curveSorted{};
 };
 
 struct SolverOutcome {

@@ -1,7 +1,8 @@
 #pragma once
 // A sequential text output file of the engine (report, plot data, run notes, scratch files).
-// Lines end with the platform's line end. Every write is checked: the first one the system
-// refuses throws FileFailure naming the file, and later writes to that file are ignored. Writes
+// Lines end with the platform's line end. Text is gathered in a buffer of the file's own and
+// handed to the system in large pieces. Every write is checked: the first one the system refuses
+// throws FileFailure naming the file, and later writes to that file are ignored. Writes
 // to a file that was never opened are ignored too (tests and benchmarks run stages without one).
 
 #include <cstdio>
@@ -40,6 +41,8 @@ public:
 
 private:
     void put(const char* data, std::size_t size);
+    void putChar(char c);
+    void flushBuffer();
     [[noreturn]] void fail(int error);
 
     std::FILE* m_file = nullptr;
@@ -47,6 +50,7 @@ private:
     std::string m_name;
     std::size_t m_bytes = 0;
     bool m_failed = false;
+    std::string m_buffer; // text not yet handed to the system
 };
 
 } // namespace tervane
