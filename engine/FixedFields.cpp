@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace tervane::fixed {
@@ -92,40 +94,92 @@ int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
     return n;
 }
 
-// Most significant digits for which the shortest text of a normal double rounds as its exact
-// value does: the d-digit grid is then more than an ulp apart.
-constexpr int kMaxShortestRoundedDigits = 15;
+// Most significant digits the integer rounding below serves, and the widest decimal scaling it
+// takes (10^27: 5^27 still fits 64 bits, so every product stays inside 128 bits).
+constexpr int kMaxIntegerRoundedDigits = 15;
+constexpr int kMaxDecimalScale = 27;
 
-// The exact binary value of a normal `a` rounded to d significant digits, found from its
-// shortest text (much cheaper than the exact expansion): the shortest text S and the value lie
-// in the double's rounding interval, so a d-digit rounding boundary between them would itself be
-// a shorter, or equally short and closer, text of the double. The one case left open is S ending
-// in the boundary itself (one digit beyond d, a 5); false then, and the caller rounds the exact
-// value.
-bool shortestRounded(double a, int d, char* digits, int& exponent) {
-    if (d > kMaxShortestRoundedDigits || !(a >= std::numeric_limits<double>::min())) return false;
-    char sci[32];
-    char s[20];
-    const auto r = std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific);
-    const int k = sciDigits(sci, r.ptr, s, exponent);
-    if (k <= d) {
-        std::copy(s, s + k, digits);
-        std::fill(digits + k, digits + d, '0');
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::uint64_t powerOf(std::uint64_t base, int n) {
+    std::uint64_t v = 1;
+    for (int k = 0; k < n; ++k)
+        v *= base;
+    return v;
+}
+
+int bitLength(Wide v) {
+    int n = 0;
+    for (; v != 0; v >>= 1)
+        ++n;
+    return n;
+}
+
+// The exact binary value of a normal `a` rounded to d significant digits, ties to even, as an
+// integer quotient: a = m 2^q exactly, and R = a 10^k with 10^(d-1) <= R < 10^d is the fraction
+// (m 5^k 2^(q+k)) / 1 or m 2^(q+k) / 5^-k with the powers of two moved to whichever side keeps
+// them whole. False when the value lies beyond the scales this covers; the caller then rounds
+// the exact decimal expansion.
+bool integerRounded(double a, int d, char* digits, int& exponent) {
+    if (d > kMaxIntegerRoundedDigits || !(a >= std::numeric_limits<double>::min()) ||
+        !(a <= std::numeric_limits<double>::max()))
+        return false;
+    static constexpr std::uint64_t kPow5[kMaxDecimalScale + 1] = {
+        powerOf(5, 0),  powerOf(5, 1),  powerOf(5, 2),  powerOf(5, 3),  powerOf(5, 4),
+        powerOf(5, 5),  powerOf(5, 6),  powerOf(5, 7),  powerOf(5, 8),  powerOf(5, 9),
+        powerOf(5, 10), powerOf(5, 11), powerOf(5, 12), powerOf(5, 13), powerOf(5, 14),
+        powerOf(5, 15), powerOf(5, 16), powerOf(5, 17), powerOf(5, 18), powerOf(5, 19),
+        powerOf(5, 20), powerOf(5, 21), powerOf(5, 22), powerOf(5, 23), powerOf(5, 24),
+        powerOf(5, 25), powerOf(5, 26), powerOf(5, 27)};
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52) & 0x7ff;
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int q = biased - 1075;
+    // The decade of a from its binary exponent: exact or one too low.
+    int e10 = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+    const std::uint64_t low = powerOf(10, d - 1), high = low * 10;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = d - 1 - e10;
+        if (k > kMaxDecimalScale || k < -kMaxDecimalScale) return false;
+        Wide num = m, den = 1;
+        if (k >= 0)
+            num *= kPow5[k];
+        else
+            den = kPow5[-k];
+        const int twos = q + k;
+        if (twos >= 0) {
+            if (twos > 127 - bitLength(num)) return false;
+            num <<= twos;
+        } else {
+            if (-twos > 126 - bitLength(den)) return false;
+            den <<= -twos;
+        }
+        Wide quotient = num / den;
+        const Wide remainder = num - quotient * den;
+        if (quotient < low) {
+            --e10;
+            continue;
+        }
+        if (quotient >= high) {
+            ++e10;
+            continue;
+        }
+        const Wide twice = remainder * 2;
+        if (twice > den || (twice == den && (quotient & 1) != 0)) ++quotient;
+        exponent = e10 + 1;
+        if (quotient == high) { // 0.999.. rounded up: 0.100.. times ten to one more
+            quotient = low;
+            ++exponent;
+        }
+        auto r = static_cast<std::uint64_t>(quotient);
+        for (int i = d - 1; i >= 0; --i) {
+            digits[i] = static_cast<char>('0' + r % 10);
+            r /= 10;
+        }
         return true;
     }
-    if (k == d + 1 && s[d] == '5') return false;
-    std::copy(s, s + d, digits);
-    if (s[d] < '5') return true;
-    int i = d - 1;
-    for (; i >= 0 && digits[i] == '9'; --i)
-        digits[i] = '0';
-    if (i >= 0) {
-        ++digits[i];
-    } else { // 0.999.. rounds up to 0.100.. times ten to one more
-        digits[0] = '1';
-        ++exponent;
-    }
-    return true;
+    return false;
 }
 
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
@@ -141,7 +195,7 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
     int exponent = 0;
     if (a == 0.0) {
         std::fill(digits, digits + d, '0');
-    } else if (!shortestRounded(a, d, digits, exponent)) {
+    } else if (!integerRounded(a, d, digits, exponent)) {
         // to_chars rounds the exact binary value to d significant digits (ties to even):
         // "d.ddde+XX" (no point when d is 1).
         char sci[kMaxFractionDigits + 16];
