@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace tervane {
 
@@ -23,9 +24,8 @@ class GroupApplier {
 public:
     GroupApplier(const StationData& st, int n, const StationArray<double>& w,
                  StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
-                 const std::array<bool, kMaxCurves>& sorted)
-        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve), m_sorted(sorted) {
-    }
+                 const CurveTableCache& cache)
+        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve), m_cache(cache) {}
 
     void apply(int first, int close) {
         const Curve& cFirst = m_st.curves[static_cast<std::size_t>(first)];
@@ -55,9 +55,9 @@ private:
         if (!StationArray<double>::inStore(s)) return;
         const double ws = m_w[s];
         const auto i = static_cast<std::size_t>(first), j = static_cast<std::size_t>(close);
-        const CurveSegmentLine lf = evaluateCurve(m_st.curves[i], ws, m_offCurve, m_sorted[i]);
+        const CurveSegmentLine lf = evaluateCurve(m_st.curves[i], first, ws, m_offCurve, m_cache);
         CurveSegmentLine lc = lf;
-        if (close != first) lc = evaluateCurve(m_st.curves[j], ws, m_offCurve, m_sorted[j]);
+        if (close != first) lc = evaluateCurve(m_st.curves[j], close, ws, m_offCurve, m_cache);
         const double f = sLast == sFirst ? 0.0
                                          : (static_cast<double>(s) - sFirst) /
                                                (static_cast<double>(sLast) - sFirst);
@@ -71,7 +71,7 @@ private:
     StationArray<double>& m_q;
     StationArray<double>& m_s;
     bool& m_offCurve;
-    const std::array<bool, kMaxCurves>& m_sorted;
+    const CurveTableCache& m_cache;
 };
 
 } // namespace
@@ -86,23 +86,25 @@ bool curveIsSorted(const Curve& curve) {
     return true;
 }
 
-CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, bool sorted) {
+namespace {
+
+// The segment of `curve` used at w, as the index of its second point; -1 when the curve has
+// fewer than 2 points (no resistance). Sets offCurve as evaluateCurve tells.
+int segmentEnd(const Curve& curve, double w, bool& offCurve, bool sorted) {
     const int n = std::clamp(curve.pointCount, 0, kMaxCurvePoints);
     if (n < 2) {
         offCurve = true;
-        return {};
+        return -1;
     }
-    int upper = 1; // 0-based index of the segment's second point
-    if (n < kMinPointsOnCurve) {
-        upper = n - 1;
+    if (n < kMinPointsOnCurve || w > curve.w[static_cast<std::size_t>(n - 1)]) {
         offCurve = true;
-    } else if (w < curve.w[0]) {
-        upper = 1;
+        return n - 1;
+    }
+    if (w < curve.w[0]) {
         offCurve = true;
-    } else if (w > curve.w[static_cast<std::size_t>(n - 1)]) {
-        upper = n - 1;
-        offCurve = true;
-    } else if (sorted) {
+        return 1;
+    }
+    if (sorted) {
         // The first point from index 1 on with W >= w: W(i) < w holds for a leading run of
         // indices only, so bisect for its end.
         int lo = 1, hi = n - 1;
@@ -113,11 +115,16 @@ CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, boo
             else
                 hi = mid;
         }
-        upper = lo;
-    } else {
-        while (upper < n - 1 && curve.w[static_cast<std::size_t>(upper)] < w)
-            ++upper;
+        return lo;
     }
+    int upper = 1;
+    while (upper < n - 1 && curve.w[static_cast<std::size_t>(upper)] < w)
+        ++upper;
+    return upper;
+}
+
+// The spring and load of the segment ending at point `upper` (1 .. points-1).
+CurveSegmentLine segmentLine(const Curve& curve, int upper) {
     const auto i2 = static_cast<std::size_t>(upper);
     const double w1 = curve.w[i2 - 1], w2 = curve.w[i2];
     const double q1 = curve.qc[i2 - 1], q2 = curve.qc[i2];
@@ -128,25 +135,44 @@ CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, boo
     return line;
 }
 
-void findSortedCurves(const StationData& st, std::array<bool, kMaxCurves>& sorted) {
-    sorted.fill(false);
+} // namespace
+
+CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, bool sorted) {
+    const int upper = segmentEnd(curve, w, offCurve, sorted);
+    return upper < 0 ? CurveSegmentLine{} : segmentLine(curve, upper);
+}
+
+void prepareCurves(const StationData& st, CurveTableCache& cache) {
     const int count = std::clamp(st.curveCount, 0, kMaxCurves);
-    for (int k = 0; k < count; ++k)
-        sorted[static_cast<std::size_t>(k)] = curveIsSorted(st.curves[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < count; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const Curve& c = st.curves[i];
+        cache.sorted[i] = curveIsSorted(c);
+        const int n = std::clamp(c.pointCount, 0, kMaxCurvePoints);
+        for (int upper = 1; upper < n; ++upper)
+            cache.lines[i][static_cast<std::size_t>(upper)] = segmentLine(c, upper);
+    }
+}
+
+CurveSegmentLine evaluateCurve(const Curve& curve, int index, double w, bool& offCurve,
+                               const CurveTableCache& cache) {
+    const auto i = static_cast<std::size_t>(index);
+    const int upper = segmentEnd(curve, w, offCurve, cache.sorted[i]);
+    return upper < 0 ? CurveSegmentLine{} : cache.lines[i][static_cast<std::size_t>(upper)];
 }
 
 void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
                      StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
-                     const std::array<bool, kMaxCurves>* sorted) {
+                     const CurveTableCache* cache) {
     const int count = std::clamp(st.curveCount, 0, kMaxCurves);
-    // Each curve is evaluated at every station of its range: whether its points may be bisected
-    // is found once.
-    std::array<bool, kMaxCurves> found{};
-    if (!sorted) {
-        findSortedCurves(st, found);
-        sorted = &found;
+    // Each curve is evaluated at every station of its range: its segments are prepared once.
+    std::unique_ptr<CurveTableCache> own;
+    if (!cache) {
+        own = std::make_unique<CurveTableCache>();
+        prepareCurves(st, *own);
+        cache = own.get();
     }
-    GroupApplier applier(st, n, w, qWork, sWork, offCurve, *sorted);
+    GroupApplier applier(st, n, w, qWork, sWork, offCurve, *cache);
     int groupFirst = 0;
     for (int k = 0; k < count; ++k) {
         Curve& curve = st.curves[static_cast<std::size_t>(k)];

@@ -29,6 +29,19 @@ CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, boo
 // True when the deflections of the curve's points never decrease (and hold no NaN).
 bool curveIsSorted(const Curve& curve);
 
+// What the iterations evaluate on every curve of the table, found once while its points stay
+// as they are: whether the points may be bisected, and each segment's spring and load (the
+// segment ending at point i in lines[curve][i]).
+struct CurveTableCache {
+    std::array<bool, kMaxCurves> sorted{};
+    std::array<std::array<CurveSegmentLine, kMaxCurvePoints>, kMaxCurves> lines{};
+};
+void prepareCurves(const StationData& st, CurveTableCache& cache);
+
+// evaluateCurve of curve `index` of the prepared table: the same line, taken from the cache.
+CurveSegmentLine evaluateCurve(const Curve& curve, int index, double w, bool& offCurve,
+                               const CurveTableCache& cache);
+
 // Walks the curve table and adds the curves' substitutes at the deflections w to Q' (qWork) and
 // S' (sWork). Curves form groups: a curve after one with continuation flag 0 opens a group; a
 // curve with flag 0, or after one with flag 1, closes it and the group is applied over the
@@ -36,14 +49,11 @@ bool curveIsSorted(const Curve& curve);
 // curves' values interpolated linearly along the range (cut at station N, half values at the two
 // ends of a longer range). A closing curve with flag 1 has its first station set to its last and
 // opens the next group. The last curve, when it opens a group that nothing closes, is applied
-// alone at its station. Throws ProblemStop when a range runs backwards. `sorted`, when given,
-// holds curveIsSorted of each curve of the table (found once per solution by the solver);
-// without it each call finds it.
+// alone at its station. Throws ProblemStop when a range runs backwards. `cache`, when given,
+// holds the table prepared by prepareCurves (once per solution by the solver); without it each
+// call prepares it.
 void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
                      StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
-                     const std::array<bool, kMaxCurves>* sorted = nullptr);
-
-// curveIsSorted of every curve of the table.
-void findSortedCurves(const StationData& st, std::array<bool, kMaxCurves>& sorted);
+                     const CurveTableCache* cache = nullptr);
 
 } // namespace tervane

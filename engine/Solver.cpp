@@ -76,7 +76,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
     work.w.fill(0.0);
     work.w0.fill(0.0);
     // The curves' points stay as they are through the iterations.
-    findSortedCurves(st, work.curveSorted);
+    prepareCurves(st, work.curves);
 
     SolverOutcome outcome;
     for (int iteration = 1;; ++iteration) {
@@ -85,7 +85,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
         work.qWork = st.Q;
         work.sWork = st.S;
         bool offCurve = false;
-        linearizeCurves(st, n, work.w, work.qWork, work.sWork, offCurve, &work.curveSorted);
+        linearizeCurves(st, n, work.w, work.qWork, work.sWork, offCurve, &work.curves);
 
         work.wPrev = work.w;
         solveRecursion(st, wall, work);

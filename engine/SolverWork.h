@@ -3,6 +3,7 @@
 // wall once, the outcome of the iteration and the results per station. Kept apart from the
 // solver's functions so that the engine state holds them without the solver.
 
+#include "CurveLinearisation.h"
 #include "StationData.h"
 
 #include <array>
@@ -33,8 +34,8 @@ struct SolverWork {
 
     std::string monitorText; // buffer of the monitor line, reserved once per solution
 
-    // Curves of the table whose deflections never decrease (bisected), found once per solution.
-    std::array<bool, kMaxCurves> curveSorted{};
+    // The curve table prepared for the iterations, once per solution.
+    CurveTableCache curves;
 };
 
 struct SolverOutcome {

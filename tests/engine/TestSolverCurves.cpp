@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 using namespace solvertest;
 
@@ -48,6 +49,25 @@ TEST(SolverCurves, BisectionOfSortedCurvesFindsTheSegmentOfTheWalk) {
             EXPECT_EQ(walk.load, bisect.load) << w;
         }
         EXPECT_EQ(offWalk, offBisect) << w;
+    }
+    // The prepared table gives the same lines, for the sorted curve and one that turns back.
+    auto st = std::make_unique<StationData>();
+    st->curveCount = 2;
+    st->curves[0] = c;
+    st->curves[1] = curveOf({{0, 0}, {2, -1}, {1, -2}, {3, -2.5}});
+    auto cache = std::make_unique<CurveTableCache>();
+    prepareCurves(*st, *cache);
+    EXPECT_TRUE(cache->sorted[0]);
+    EXPECT_FALSE(cache->sorted[1]);
+    for (int k = 0; k < 2; ++k) {
+        for (double w : {-4.0, -1.0, 0.0, 0.5, 1.5, 2.0, 2.5, 9.0}) {
+            bool offPlain = false, offCached = false;
+            const CurveSegmentLine plain = evaluateCurve(st->curves[k], w, offPlain);
+            const CurveSegmentLine cached = evaluateCurve(st->curves[k], k, w, offCached, *cache);
+            EXPECT_EQ(plain.spring, cached.spring) << k << " " << w;
+            EXPECT_EQ(plain.load, cached.load) << k << " " << w;
+            EXPECT_EQ(offPlain, offCached) << k << " " << w;
+        }
     }
     // A curve that turns back, or holds NaN, is walked.
     EXPECT_FALSE(curveIsSorted(curveOf({{0, 0}, {2, -1}, {1, -2}})));
