@@ -55,9 +55,10 @@ private:
         if (!StationArray<double>::inStore(s)) return;
         const double ws = m_w[s];
         const auto i = static_cast<std::size_t>(first), j = static_cast<std::size_t>(close);
-        const CurveSegmentLine lf = evaluateCurve(m_st.curves[i], first, ws, m_offCurve, m_cache);
+        const CurveSegmentLine lf =
+            evaluateCurve(m_st.curves[i], first, s, ws, m_offCurve, m_cache);
         CurveSegmentLine lc = lf;
-        if (close != first) lc = evaluateCurve(m_st.curves[j], close, ws, m_offCurve, m_cache);
+        if (close != first) lc = evaluateCurve(m_st.curves[j], close, s, ws, m_offCurve, m_cache);
         const double f = sLast == sFirst ? 0.0
                                          : (static_cast<double>(s) - sFirst) /
                                                (static_cast<double>(sLast) - sFirst);
@@ -90,7 +91,10 @@ namespace {
 
 // The segment of `curve` used at w, as the index of its second point; -1 when the curve has
 // fewer than 2 points (no resistance). Sets offCurve as evaluateCurve tells.
-int segmentEnd(const Curve& curve, double w, bool& offCurve, bool sorted) {
+// `hint`, for a sorted curve, is the segment found last time at this place: taken when it is
+// still the first point with W >= w, and replaced by the search's result otherwise.
+int segmentEnd(const Curve& curve, double w, bool& offCurve, bool sorted,
+               std::uint8_t* hint = nullptr) {
     const int n = std::clamp(curve.pointCount, 0, kMaxCurvePoints);
     if (n < 2) {
         offCurve = true;
@@ -105,6 +109,12 @@ int segmentEnd(const Curve& curve, double w, bool& offCurve, bool sorted) {
         return 1;
     }
     if (sorted) {
+        if (hint) {
+            const int g = *hint;
+            if (g >= 1 && g <= n - 1 && !(curve.w[static_cast<std::size_t>(g)] < w) &&
+                (g == 1 || curve.w[static_cast<std::size_t>(g - 1)] < w))
+                return g;
+        }
         // The first point from index 1 on with W >= w: W(i) < w holds for a leading run of
         // indices only, so bisect for its end.
         int lo = 1, hi = n - 1;
@@ -115,6 +125,7 @@ int segmentEnd(const Curve& curve, double w, bool& offCurve, bool sorted) {
             else
                 hi = mid;
         }
+        if (hint) *hint = static_cast<std::uint8_t>(lo);
         return lo;
     }
     int upper = 1;
@@ -148,16 +159,21 @@ void prepareCurves(const StationData& st, CurveTableCache& cache) {
         const auto i = static_cast<std::size_t>(k);
         const Curve& c = st.curves[i];
         cache.sorted[i] = curveIsSorted(c);
+        cache.lastSegment[i].fill(0);
         const int n = std::clamp(c.pointCount, 0, kMaxCurvePoints);
         for (int upper = 1; upper < n; ++upper)
             cache.lines[i][static_cast<std::size_t>(upper)] = segmentLine(c, upper);
     }
 }
 
-CurveSegmentLine evaluateCurve(const Curve& curve, int index, double w, bool& offCurve,
+CurveSegmentLine evaluateCurve(const Curve& curve, int index, int station, double w, bool& offCurve,
                                const CurveTableCache& cache) {
     const auto i = static_cast<std::size_t>(index);
-    const int upper = segmentEnd(curve, w, offCurve, cache.sorted[i]);
+    std::uint8_t* hint =
+        StationArray<double>::inStore(station)
+            ? &cache.lastSegment[i][static_cast<std::size_t>(station - kFirstStoredStation)]
+            : nullptr;
+    const int upper = segmentEnd(curve, w, offCurve, cache.sorted[i], hint);
     return upper < 0 ? CurveSegmentLine{} : cache.lines[i][static_cast<std::size_t>(upper)];
 }
 

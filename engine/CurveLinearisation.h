@@ -4,6 +4,7 @@
 #include "StationData.h"
 
 #include <array>
+#include <cstdint>
 
 namespace tervane {
 
@@ -35,11 +36,16 @@ bool curveIsSorted(const Curve& curve);
 struct CurveTableCache {
     std::array<bool, kMaxCurves> sorted{};
     std::array<std::array<CurveSegmentLine, kMaxCurvePoints>, kMaxCurves> lines{};
+    // A memo, not state: the segment last found for each curve and station (0: none yet). The
+    // deflections move little from one iteration to the next, so it is tried first and kept
+    // only when it is the segment the search would find.
+    mutable std::array<std::array<std::uint8_t, kStationStore>, kMaxCurves> lastSegment{};
 };
 void prepareCurves(const StationData& st, CurveTableCache& cache);
 
-// evaluateCurve of curve `index` of the prepared table: the same line, taken from the cache.
-CurveSegmentLine evaluateCurve(const Curve& curve, int index, double w, bool& offCurve,
+// evaluateCurve of curve `index` of the prepared table at station `station`: the same line,
+// taken from the cache.
+CurveSegmentLine evaluateCurve(const Curve& curve, int index, int station, double w, bool& offCurve,
                                const CurveTableCache& cache);
 
 // Walks the curve table and adds the curves' substitutes at the deflections w to Q' (qWork) and

@@ -63,7 +63,11 @@ TEST(SolverCurves, BisectionOfSortedCurvesFindsTheSegmentOfTheWalk) {
         for (double w : {-4.0, -1.0, 0.0, 0.5, 1.5, 2.0, 2.5, 9.0}) {
             bool offPlain = false, offCached = false;
             const CurveSegmentLine plain = evaluateCurve(st->curves[k], w, offPlain);
-            const CurveSegmentLine cached = evaluateCurve(st->curves[k], k, w, offCached, *cache);
+            // Twice at one station: the second time from the memo of the first.
+            evaluateCurve(st->curves[k], k, 5, w > 0 ? -w : 1.0, offCached, *cache);
+            offCached = false;
+            const CurveSegmentLine cached =
+                evaluateCurve(st->curves[k], k, 5, w, offCached, *cache);
             EXPECT_EQ(plain.spring, cached.spring) << k << " " << w;
             EXPECT_EQ(plain.load, cached.load) << k << " " << w;
             EXPECT_EQ(offPlain, offCached) << k << " " << w;
