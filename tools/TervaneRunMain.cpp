@@ -11,8 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -53,8 +51,14 @@ constexpr const char* kUsage =
 enum class SummaryMode { none, text, json };
 
 std::string readWhole(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text;
+    std::FILE* f = std::fopen(p.c_str(), "rb");
+    if (!f) return text;
+    char chunk[1 << 16];
+    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, f))
+        text.append(chunk, n);
+    std::fclose(f);
+    return text;
 }
 
 // The report of this run: a report left from an earlier run (this one could not replace it) is
