@@ -109,10 +109,10 @@ constexpr std::uint64_t powerOf(std::uint64_t base, int n) {
 }
 
 int bitLength(Wide v) {
-    int n = 0;
-    for (; v != 0; v >>= 1)
-        ++n;
-    return n;
+    const auto high = static_cast<std::uint64_t>(v >> 64);
+    const auto low = static_cast<std::uint64_t>(v);
+    if (high != 0) return 128 - __builtin_clzll(high);
+    return low != 0 ? 64 - __builtin_clzll(low) : 0;
 }
 
 // The exact binary value of a normal `a` rounded to d significant digits, ties to even, as an
@@ -155,8 +155,10 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
             if (-twos > 126 - bitLength(den)) return false;
             den <<= -twos;
         }
-        Wide quotient = num / den;
-        const Wide remainder = num - quotient * den;
+        // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
+        const int shift = k >= 0 && twos < 0 ? -twos : 0;
+        Wide quotient = k >= 0 ? num >> shift : num / den;
+        const Wide remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
         if (quotient < low) {
             --e10;
             continue;
