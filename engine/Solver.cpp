@@ -77,6 +77,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
     work.w0.fill(0.0);
     // The curves' points stay as they are through the iterations.
     prepareCurves(st, work.curves);
+    prepareEquationTerms(st, h, n, work.equations);
 
     SolverOutcome outcome;
     for (int iteration = 1;; ++iteration) {
@@ -110,6 +111,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
             if (moved == 0) break;
             work.w0 = work.w;
             updateStiffness(st, n, h, work.w);
+            prepareEquationTerms(st, h, n, work.equations);
         }
         if (iteration >= limit) break;
     }

@@ -4,6 +4,7 @@
 // solver's functions so that the engine state holds them without the solver.
 
 #include "CurveLinearisation.h"
+#include "FiniteDifferenceEquations.h"
 #include "StationData.h"
 
 #include <array>
@@ -36,6 +37,8 @@ struct SolverWork {
 
     // The curve table prepared for the iterations, once per solution.
     CurveTableCache curves;
+    // The equations' terms of the current stiffness, prepared again when it changes.
+    FixedEquationTerms equations;
 };
 
 struct SolverOutcome {
