@@ -6,10 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <utility>
-
-#include <cmath>
 
 using namespace solvertest;
 
