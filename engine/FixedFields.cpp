@@ -136,9 +136,15 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
     const int biased = static_cast<int>(bits >> 52) & 0x7ff;
     const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int q = biased - 1075;
-    // The decade of a from its binary exponent: exact or one too low.
-    int e10 = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
-    const std::uint64_t low = powerOf(10, d - 1), high = low * 10;
+    static constexpr std::uint64_t kPow10[kMaxIntegerRoundedDigits + 1] = {
+        powerOf(10, 0),  powerOf(10, 1),  powerOf(10, 2),  powerOf(10, 3),
+        powerOf(10, 4),  powerOf(10, 5),  powerOf(10, 6),  powerOf(10, 7),
+        powerOf(10, 8),  powerOf(10, 9),  powerOf(10, 10), powerOf(10, 11),
+        powerOf(10, 12), powerOf(10, 13), powerOf(10, 14), powerOf(10, 15)};
+    // The decade of a from its binary exponent e: floor(e log10 2), exact or one too low for a;
+    // 78913 / 2^18 is log10 2 close enough for every exponent of a double.
+    int e10 = ((biased - 1023) * 78913) >> 18;
+    const std::uint64_t low = kPow10[d - 1], high = kPow10[d];
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = d - 1 - e10;
         if (k > kMaxDecimalScale || k < -kMaxDecimalScale) return false;
@@ -210,17 +216,30 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
         appendStars(out, w);
         return;
     }
-    Buffer b;
-    if (negative) b.put('-');
-    b.put('0');
-    b.put('.');
-    b.put(digits, digits + d);
-    if (ae <= 99) b.put(letter);
-    b.put(exponent < 0 ? '-' : '+');
-    if (ae > 99) b.put(static_cast<char>('0' + ae / 100));
-    b.put(static_cast<char>('0' + ae / 10 % 10));
-    b.put(static_cast<char>('0' + ae % 10));
-    appendRight(out, fitLeadingZero(b, negative, w), w);
+    // [-]0.digits, then the exponent: a letter and two digits, or three digits without it.
+    char text[kMaxFractionDigits + 8];
+    std::size_t n = 0;
+    if (negative) text[n++] = '-';
+    text[n++] = '0';
+    text[n++] = '.';
+    std::memcpy(text + n, digits, static_cast<std::size_t>(d));
+    n += static_cast<std::size_t>(d);
+    if (ae <= 99) text[n++] = letter;
+    text[n++] = exponent < 0 ? '-' : '+';
+    if (ae > 99) text[n++] = static_cast<char>('0' + ae / 100);
+    text[n++] = static_cast<char>('0' + ae / 10 % 10);
+    text[n++] = static_cast<char>('0' + ae % 10);
+    std::string_view body(text, n);
+    if (static_cast<int>(n) > w) {
+        // One column short: the optional leading zero goes (after the sign).
+        if (negative) {
+            text[1] = '-';
+            body = std::string_view(text + 1, n - 1);
+        } else {
+            body.remove_prefix(1);
+        }
+    }
+    appendRight(out, body, w);
 }
 
 } // namespace
