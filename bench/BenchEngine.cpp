@@ -10,6 +10,7 @@
 #include "LargestProblem.h"
 #include "RunControl.h"
 #include "Solver.h"
+#include "Tervane2015.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,8 +27,6 @@
 
 #include <fcntl.h>
 #include <unistd.h>
-
-extern "C" std::int32_t ITERVANE(std::int32_t version);
 
 namespace {
 
@@ -108,7 +107,7 @@ void wholeRunThroughEntry(benchmark::State& state) {
     ProblemFolder folder;
     QuietConsole quiet;
     for (auto _ : state) {
-        if (ITERVANE(3) != 0) {
+        if (ITERVANE(TERVANE_INTERFACE_VERSION) != TERVANE_RESULT_COMPLETED) {
             state.SkipWithError("the run did not complete");
             break;
         }
@@ -152,7 +151,8 @@ void outputFloor(benchmark::State& state) {
     std::vector<std::string> contents;
     {
         QuietConsole quiet;
-        if (ITERVANE(3) != 0 || !analysedWhole(folder)) {
+        if (ITERVANE(TERVANE_INTERFACE_VERSION) != TERVANE_RESULT_COMPLETED ||
+            !analysedWhole(folder)) {
             state.SkipWithError("the engine did not analyse the problem");
             return;
         }

@@ -44,7 +44,7 @@ void solveRecursion(const StationData& st, const WallRecord& wall, SolverWork& w
     work.slopeOpen = false;
 
     for (int s = -1; s <= n + 1; ++s) {
-        const FiveTermEquation eq = equationAt(st, work.qWork, work.sWork, h, s);
+        const FiveTermEquation eq = equationAt(work.equations, work.qWork, work.sWork, h, s);
         const double g = eq.a * B[s - 2] + eq.b;
         const double k = negativeReciprocal(eq.a * A[s - 2] + g * B[s - 1] + eq.c);
         A[s] = eq.e * k;

@@ -3,20 +3,14 @@
 // codes of specified deflections and slopes.
 
 #include "ProblemInput.h"
-#include "Solver.h"
+#include "SolverWork.h"
 #include "StationData.h"
 
 namespace tervane {
 
-// Boundary codes of the station data.
-inline constexpr int kCodeFree = 1;
-inline constexpr int kCodeDeflection = 2;
-inline constexpr int kCodeSlopeFirst = 3;
-inline constexpr int kCodeSlopeDeflection = 4;
-inline constexpr int kCodeSlopeLast = 5;
-
 // Solves a w(s-2) + b w(s-1) + c w(s) + d w(s+1) + e w(s+2) = f for s = -1 .. N+1 with the working
-// loads and springs of `work` (qWork, sWork) and writes the deflections into work.w (stations
+// loads and springs of `work` (qWork, sWork) and its prepared equation terms (work.equations,
+// prepareEquationTerms of the current stiffness) and writes the deflections into work.w (stations
 // -1 .. N+1; w(N+2) = w(N+3) = 0). N = wall.increments (1 .. kMaxIncrements), h > 0.
 void solveRecursion(const StationData& st, const WallRecord& wall, SolverWork& work);
 

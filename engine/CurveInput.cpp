@@ -1,13 +1,14 @@
 // Soil resistance curves of a problem: the user's curves of record 14, the generated curves that
 // the curve generation leaves in SOILDATA, plot block 2 and the curve table in force per station.
+// The curve generation itself runs from the problem's analysis, between these steps.
 
 #include "EngineErrors.h"
+#include "FileText.h"
 #include "InputReader.h"
 #include "PlotBlocks.h"
 #include "ReportEcho.h"
 #include "ScratchRecords.h"
 #include "StationBuilder.h"
-#include "soil/SoilStages.h"
 
 namespace tervane {
 namespace {
@@ -33,7 +34,7 @@ Curve& nextCurve(StationData& st) {
 
 // Record 14: per curve (station, point count, p-multiplier, y-multiplier) and its points (y, p),
 // kept and echoed with the multipliers applied.
-void readUserCurves(RunContext& ctx, bool withGenerated) {
+void readUserCurveRecords(RunContext& ctx, bool withGenerated) {
     EngineState& s = ctx.state;
     StationData& st = s.stations;
     const WallRecord& wall = s.wall;
@@ -85,13 +86,15 @@ void toForcePerStation(StationData& st, double h) {
 // SOILDATA after the curve generation: the curve count, the user curves passed through (skipped),
 // then per generated curve (depth, point count) and its points (index, p, y), joined into one
 // two-sided curve at the station of its depth. Returns the number of generated curves.
-int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths) {
+int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths,
+                        std::optional<std::size_t> writtenBytes) {
     EngineState& s = ctx.state;
     StationData& st = s.stations;
     const WallRecord& wall = s.wall;
+    std::string text;
+    readScratchFile(ctx.scratchPath(kCurveFile).string(), kCurveFile, writtenBytes, text);
     ScratchRecords in;
-    if (!in.loadFile(ctx.scratchPath(kCurveFile).string(), kCurveFile))
-        throw ProblemStop("     ERROR STOP -- THE P-Y CURVE FILE SOILDATA COULD NOT BE READ");
+    in.reset(std::move(text), kCurveFile);
     const int count = in.integer();
     if (count > kMaxCurves) tooMuchData();
     if (userCurves == 0 && count <= 0) writeNoRows(ctx.report);
@@ -138,28 +141,27 @@ int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths) {
     return generated;
 }
 
-void readCurves(RunContext& ctx) {
+void readUserCurves(RunContext& ctx) {
+    const ControlRecord& control = ctx.state.control;
+    ctx.state.stations.curveCount = 0;
+    if (control.userCurveCount > 0) readUserCurveRecords(ctx, control.pyOption == 2);
+}
+
+void finishCurves(RunContext& ctx, const double* generatedDepths) {
     EngineState& s = ctx.state;
-    StationData& st = s.stations;
     const int m = s.control.userCurveCount;
     const int py = s.control.pyOption;
     const int units = s.control.unitSystem;
-    st.curveCount = 0;
     if (m == 0 && py != 2) {
         if (py == 0) writeNoCurvesBlock(ctx.plot, units);
         return;
     }
-    if (m > 0) readUserCurves(ctx, py == 2);
-    if (py == 2) {
-        double depths[kMaxCurves] = {};
-        runCurveGeneration(ctx);
-        readGeneratedCurves(ctx, m, depths);
-        writeCurveBlock(ctx.plot, st, units, m == 0 ? CurveForm::generated : CurveForm::mixed,
-                        depths);
-    } else {
-        writeCurveBlock(ctx.plot, st, units, CurveForm::user, nullptr);
-    }
-    toForcePerStation(st, s.wall.incrementLength);
+    if (py == 2)
+        writeCurveBlock(ctx.plot, s.stations, units,
+                        m == 0 ? CurveForm::generated : CurveForm::mixed, generatedDepths);
+    else
+        writeCurveBlock(ctx.plot, s.stations, units, CurveForm::user, nullptr);
+    toForcePerStation(s.stations, s.wall.incrementLength);
 }
 
 } // namespace tervane

@@ -3,6 +3,8 @@
 #include "EngineErrors.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 
 namespace tervane {
 
@@ -21,8 +23,9 @@ bool continues(const Curve& c) {
 class GroupApplier {
 public:
     GroupApplier(const StationData& st, int n, const StationArray<double>& w,
-                 StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve)
-        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve) {}
+                 StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
+                 const CurveTableCache& cache)
+        : m_st(st), m_n(n), m_w(w), m_q(qWork), m_s(sWork), m_offCurve(offCurve), m_cache(cache) {}
 
     void apply(int first, int close) {
         const Curve& cFirst = m_st.curves[static_cast<std::size_t>(first)];
@@ -33,28 +36,29 @@ public:
         if (sLast == sFirst) {
             // A single station takes the whole value, and only from a curve standing alone.
             if (first == close && sFirst <= m_n)
-                addAt(cFirst, cClose, sFirst, sFirst, sLast, kRangeFactor);
+                addAt(first, close, sFirst, sFirst, sLast, kRangeFactor);
             return;
         }
         if (sFirst >= m_n) return;
         const int sEnd = std::min(sLast, m_n);
         // Stations above the store take nothing; the loop never leaves it.
         for (int s = std::max(sFirst, kFirstStoredStation); s <= sEnd; ++s)
-            addAt(cFirst, cClose, s, sFirst, sLast, kRangeFactor);
-        addAt(cFirst, cClose, sFirst, sFirst, sLast, kRangeEndFactor);
-        addAt(cFirst, cClose, sEnd, sFirst, sLast, kRangeEndFactor);
+            addAt(first, close, s, sFirst, sLast, kRangeFactor);
+        addAt(first, close, sFirst, sFirst, sLast, kRangeEndFactor);
+        addAt(first, close, sEnd, sFirst, sLast, kRangeEndFactor);
     }
 
 private:
     // Q'(s) += factor (Q0_first + f (Q0_close - Q0_first)), S' likewise, both curves evaluated at
     // w(s) and f = (s - sFirst)/(sLast - sFirst) over the uncut range.
-    void addAt(const Curve& cFirst, const Curve& cClose, int s, int sFirst, int sLast,
-               double factor) {
+    void addAt(int first, int close, int s, int sFirst, int sLast, double factor) {
         if (!StationArray<double>::inStore(s)) return;
         const double ws = m_w[s];
-        const CurveSegmentLine lf = evaluateCurve(cFirst, ws, m_offCurve);
+        const auto i = static_cast<std::size_t>(first), j = static_cast<std::size_t>(close);
+        const CurveSegmentLine lf =
+            evaluateCurve(m_st.curves[i], first, s, ws, m_offCurve, m_cache);
         CurveSegmentLine lc = lf;
-        if (&cClose != &cFirst) lc = evaluateCurve(cClose, ws, m_offCurve);
+        if (close != first) lc = evaluateCurve(m_st.curves[j], close, s, ws, m_offCurve, m_cache);
         const double f = sLast == sFirst ? 0.0
                                          : (static_cast<double>(s) - sFirst) /
                                                (static_cast<double>(sLast) - sFirst);
@@ -68,30 +72,70 @@ private:
     StationArray<double>& m_q;
     StationArray<double>& m_s;
     bool& m_offCurve;
+    const CurveTableCache& m_cache;
 };
 
 } // namespace
 
-CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve) {
+bool curveIsSorted(const Curve& curve) {
+    const int n = std::clamp(curve.pointCount, 0, kMaxCurvePoints);
+    for (int i = 0; i < n; ++i) {
+        const double wi = curve.w[static_cast<std::size_t>(i)];
+        if (wi != wi) return false;
+        if (i > 0 && !(curve.w[static_cast<std::size_t>(i - 1)] <= wi)) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The segment of `curve` used at w, as the index of its second point; -1 when the curve has
+// fewer than 2 points (no resistance). Sets offCurve as evaluateCurve tells.
+// `hint`, for a sorted curve, is the segment found last time at this place: taken when it is
+// still the first point with W >= w, and replaced by the search's result otherwise.
+int segmentEnd(const Curve& curve, double w, bool& offCurve, bool sorted,
+               std::uint8_t* hint = nullptr) {
     const int n = std::clamp(curve.pointCount, 0, kMaxCurvePoints);
     if (n < 2) {
         offCurve = true;
-        return {};
+        return -1;
     }
-    int upper = 1; // 0-based index of the segment's second point
-    if (n < kMinPointsOnCurve) {
-        upper = n - 1;
+    if (n < kMinPointsOnCurve || w > curve.w[static_cast<std::size_t>(n - 1)]) {
         offCurve = true;
-    } else if (w < curve.w[0]) {
-        upper = 1;
-        offCurve = true;
-    } else if (w > curve.w[static_cast<std::size_t>(n - 1)]) {
-        upper = n - 1;
-        offCurve = true;
-    } else {
-        while (upper < n - 1 && curve.w[static_cast<std::size_t>(upper)] < w)
-            ++upper;
+        return n - 1;
     }
+    if (w < curve.w[0]) {
+        offCurve = true;
+        return 1;
+    }
+    if (sorted) {
+        if (hint) {
+            const int g = *hint;
+            if (g >= 1 && g <= n - 1 && !(curve.w[static_cast<std::size_t>(g)] < w) &&
+                (g == 1 || curve.w[static_cast<std::size_t>(g - 1)] < w))
+                return g;
+        }
+        // The first point from index 1 on with W >= w: W(i) < w holds for a leading run of
+        // indices only, so bisect for its end.
+        int lo = 1, hi = n - 1;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (curve.w[static_cast<std::size_t>(mid)] < w)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        if (hint) *hint = static_cast<std::uint8_t>(lo);
+        return lo;
+    }
+    int upper = 1;
+    while (upper < n - 1 && curve.w[static_cast<std::size_t>(upper)] < w)
+        ++upper;
+    return upper;
+}
+
+// The spring and load of the segment ending at point `upper` (1 .. points-1).
+CurveSegmentLine segmentLine(const Curve& curve, int upper) {
     const auto i2 = static_cast<std::size_t>(upper);
     const double w1 = curve.w[i2 - 1], w2 = curve.w[i2];
     const double q1 = curve.qc[i2 - 1], q2 = curve.qc[i2];
@@ -102,10 +146,49 @@ CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve) {
     return line;
 }
 
-void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
-                     StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve) {
+} // namespace
+
+CurveSegmentLine evaluateCurve(const Curve& curve, double w, bool& offCurve, bool sorted) {
+    const int upper = segmentEnd(curve, w, offCurve, sorted);
+    return upper < 0 ? CurveSegmentLine{} : segmentLine(curve, upper);
+}
+
+void prepareCurves(const StationData& st, CurveTableCache& cache) {
     const int count = std::clamp(st.curveCount, 0, kMaxCurves);
-    GroupApplier applier(st, n, w, qWork, sWork, offCurve);
+    for (int k = 0; k < count; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const Curve& c = st.curves[i];
+        cache.sorted[i] = curveIsSorted(c);
+        cache.lastSegment[i].fill(0);
+        const int n = std::clamp(c.pointCount, 0, kMaxCurvePoints);
+        for (int upper = 1; upper < n; ++upper)
+            cache.lines[i][static_cast<std::size_t>(upper)] = segmentLine(c, upper);
+    }
+}
+
+CurveSegmentLine evaluateCurve(const Curve& curve, int index, int station, double w, bool& offCurve,
+                               const CurveTableCache& cache) {
+    const auto i = static_cast<std::size_t>(index);
+    std::uint8_t* hint =
+        StationArray<double>::inStore(station)
+            ? &cache.lastSegment[i][static_cast<std::size_t>(station - kFirstStoredStation)]
+            : nullptr;
+    const int upper = segmentEnd(curve, w, offCurve, cache.sorted[i], hint);
+    return upper < 0 ? CurveSegmentLine{} : cache.lines[i][static_cast<std::size_t>(upper)];
+}
+
+void linearizeCurves(StationData& st, int n, const StationArray<double>& w,
+                     StationArray<double>& qWork, StationArray<double>& sWork, bool& offCurve,
+                     const CurveTableCache* cache) {
+    const int count = std::clamp(st.curveCount, 0, kMaxCurves);
+    // Each curve is evaluated at every station of its range: its segments are prepared once.
+    std::unique_ptr<CurveTableCache> own;
+    if (!cache) {
+        own = std::make_unique<CurveTableCache>();
+        prepareCurves(st, *own);
+        cache = own.get();
+    }
+    GroupApplier applier(st, n, w, qWork, sWork, offCurve, *cache);
     int groupFirst = 0;
     for (int k = 0; k < count; ++k) {
         Curve& curve = st.curves[static_cast<std::size_t>(k)];

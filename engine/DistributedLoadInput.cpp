@@ -3,6 +3,7 @@
 // the stations.
 
 #include "EngineErrors.h"
+#include "FileText.h"
 #include "InputReader.h"
 #include "PlotBlocks.h"
 #include "ReportEcho.h"
@@ -47,15 +48,15 @@ private:
 
 // QKTEMP.001: a row count, then depth, total, earth part and surcharge part per row; each load
 // becomes force per unit length of wall.
-void readGeneratedTable(RunContext& ctx) {
+void readGeneratedTable(RunContext& ctx, std::optional<std::size_t> writtenBytes) {
     EngineState& s = ctx.state;
     DistributedLoadTable& t = s.distributedLoad;
     // The column heading comes first: a table that cannot be read is reported below it.
     writeDistributedLoadHeading(ctx.report, s.labels);
+    std::string text;
+    readScratchFile(ctx.scratchPath(kPressureFile).string(), kPressureFile, writtenBytes, text);
     FreeReader in;
-    if (!in.loadFile(ctx.scratchPath(kPressureFile).string(), kPressureFile))
-        throw ProblemStop(
-            "     ERROR STOP -- THE EARTH PRESSURE FILE QKTEMP.001 COULD NOT BE READ");
+    in.reset(std::move(text), kPressureFile);
     const int count = [&] {
         in.begin();
         const int c = in.integer();
@@ -107,26 +108,25 @@ void readDistributedLoad(RunContext& ctx) {
     }
 }
 
-void buildDistributedLoad(RunContext& ctx, bool soilRead) {
+void addSurchargeToUserTable(RunContext& ctx) {
     EngineState& s = ctx.state;
     DistributedLoadTable& t = s.distributedLoad;
-    const bool generated = s.control.loadOption > 1;
-    if (generated) {
-        runEarthPressureStage(ctx);
-        readGeneratedTable(ctx);
-    } else if (s.control.loadOption == 1 && soilRead && s.soil.surchargeCount > 0) {
-        // Surcharge on a user-specified table: the surcharge pressure at each row's depth on the
-        // width it acts on.
-        PressureWidth width(s.soil);
-        for (int r = 0; r < t.count; ++r) {
-            const std::size_t i = static_cast<std::size_t>(r);
-            t.surcharge[i] = surchargePressureAt(s, t.depth[i]) * width.at(t.depth[i]);
-            t.total[i] = t.earth[i] + t.surcharge[i];
-        }
+    if (s.control.loadOption != 1 || s.soil.surchargeCount <= 0) return;
+    // The surcharge pressure at each row's depth on the width it acts on.
+    PressureWidth width(s.soil);
+    for (int r = 0; r < t.count; ++r) {
+        const std::size_t i = static_cast<std::size_t>(r);
+        t.surcharge[i] = surchargePressureAt(s, t.depth[i]) * width.at(t.depth[i]);
+        t.total[i] = t.earth[i] + t.surcharge[i];
     }
+}
+
+void applyDistributedLoad(RunContext& ctx) {
+    EngineState& s = ctx.state;
     if (s.control.loadOption <= 0) return;
-    writeLoadBlock(ctx.plot, t, s.control.unitSystem, generated);
-    addDistributedLoads(s.stations, s.wall, t, generated);
+    const bool generated = s.control.loadOption > 1;
+    writeLoadBlock(ctx.plot, s.distributedLoad, s.control.unitSystem, generated);
+    addDistributedLoads(s.stations, s.wall, s.distributedLoad, generated);
 }
 
 } // namespace tervane

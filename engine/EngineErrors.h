@@ -2,6 +2,8 @@
 // Error stops inside the engine. Each carries the report text that ends the problem; the problem
 // loop catches them, writes the text and goes on to the orderly end of the run.
 
+#include "Tervane2015.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -36,11 +38,40 @@ private:
     int m_stopCode;
 };
 
-// Entry results.
-inline constexpr int kResultCompleted = 0;
-inline constexpr int kResultVersionMismatch = 1;
-// The run could not be carried out or ended in a fatal stop (neither completed nor mismatch).
-inline constexpr int kResultFatalStop = 2;
+// A file of the run that could not be written or closed (report, plot data, run notes, a scratch
+// file), or a scratch file that could not be read back whole. The run ends at once and in order:
+// every file is closed, the console names the file and the system's reason, the report tells it
+// when the report itself is not the file that failed, and the entry returns kResultFatalStop.
+class FileFailure : public std::runtime_error {
+public:
+    enum class Step { writing, readingBack };
+    // `file` names the file as the messages do ("OUTPUT FILE", "SCRATCH FILE SOILDATA").
+    FileFailure(std::string file, std::string path, std::string reason, Step step = Step::writing)
+        : std::runtime_error(file + ": " + reason), m_file(std::move(file)),
+          m_path(std::move(path)), m_reason(std::move(reason)), m_step(step) {}
+    const std::string& file() const { return m_file; }
+    const std::string& path() const { return m_path; }
+    const std::string& reason() const { return m_reason; }
+
+    // " THE PLOT FILE COULD NOT BE WRITTEN: /walls/a.tv5p: No space left on device"
+    std::string consoleText() const { return " THE " + m_file + verb() + m_path + ": " + m_reason; }
+    // "     ERROR STOP -- THE PLOT FILE COULD NOT BE WRITTEN: No space left on device"
+    std::string reportText() const {
+        return "     ERROR STOP -- THE " + m_file + verb() + m_reason;
+    }
+
+private:
+    const char* verb() const {
+        return m_step == Step::writing ? " COULD NOT BE WRITTEN: " : " COULD NOT BE READ BACK: ";
+    }
+    std::string m_file, m_path, m_reason;
+    Step m_step;
+};
+
+// Entry results (the public header tells their meaning).
+inline constexpr int kResultCompleted = TERVANE_RESULT_COMPLETED;
+inline constexpr int kResultVersionMismatch = TERVANE_RESULT_VERSION_MISMATCH;
+inline constexpr int kResultFatalStop = TERVANE_RESULT_STOPPED;
 
 // Report texts of the stops shared by several readers.
 inline constexpr const char* kTooMuchData = "     TOO MUCH DATA FOR AVAILABLE STORAGE";

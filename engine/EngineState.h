@@ -4,8 +4,9 @@
 
 #include "Capacities.h"
 #include "ProblemInput.h"
-#include "Solver.h"
+#include "SolverWork.h"
 #include "StationData.h"
+#include "UnitLabels.h"
 #include "soil/SoilInput.h"
 #include "soil/SoilProfile.h"
 
@@ -27,15 +28,6 @@ struct ControlRecord {
     std::int32_t stageCount = 1;
     std::int32_t momentEICount = 0;
     std::int32_t tiebackCount = 0;
-};
-
-// The unit labels of the report headings, set from the unit system.
-struct UnitLabels {
-    const char* length3 = " IN"; // width 3
-    const char* force4 = " LBS"; // width 4
-    const char* length2 = "IN";  // width 2
-    const char* force3 = "LBS";  // width 3
-    static UnitLabels forSystem(int unitSystem);
 };
 
 // The wall's response at stations 0 .. N+1, as the last problem that reached its results left it.

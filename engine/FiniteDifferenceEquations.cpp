@@ -42,4 +42,35 @@ FiveTermEquation equationAt(const StationData& st, const StationArray<double>& q
     return eq;
 }
 
+void prepareEquationTerms(const StationData& st, double h, int n, FixedEquationTerms& t) {
+    const double h2 = h * h;
+    for (int s = -1; s <= n + 1; ++s) {
+        const double fAbove = valueAt(st.F, s - 1);
+        const double fHere = valueAt(st.F, s);
+        const double fBelow = valueAt(st.F, s + 1);
+        const double kAbove = h * valueAt(st.P, s - 1) + valueAt(st.R, s - 1);
+        const double kBelow = h * valueAt(st.P, s + 1) + valueAt(st.R, s + 1);
+        t.a[s] = fAbove - kSlopeFactor * h * kAbove;
+        t.b[s] = -kNeighbourWeight * (fAbove + fHere);
+        t.cFixed[s] = fAbove + kCentreWeight * fHere + fBelow;
+        t.cSlope[s] = kSlopeFactor * h * (kAbove + kBelow);
+        t.d[s] = -kNeighbourWeight * (fHere + fBelow);
+        t.e[s] = fBelow - kSlopeFactor * h * kBelow;
+        t.fCouple[s] = kCoupleFactor * h2 * (valueAt(st.T, s - 1) - valueAt(st.T, s + 1));
+    }
+}
+
+FiveTermEquation equationAt(const FixedEquationTerms& t, const StationArray<double>& qWork,
+                            const StationArray<double>& sWork, double h, int s) {
+    const double h3 = h * h * h;
+    FiveTermEquation eq;
+    eq.a = t.a[s];
+    eq.b = t.b[s];
+    eq.c = t.cFixed[s] + h3 * sWork[s] + t.cSlope[s];
+    eq.d = t.d[s];
+    eq.e = t.e[s];
+    eq.f = h3 * qWork[s] - t.fCouple[s];
+    return eq;
+}
+
 } // namespace tervane

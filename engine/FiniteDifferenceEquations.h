@@ -27,4 +27,17 @@ struct FiveTermEquation {
 FiveTermEquation equationAt(const StationData& st, const StationArray<double>& qWork,
                             const StationArray<double>& sWork, double h, int s);
 
+// The terms of the equations that stay while the stiffness stays (everything but S' and Q'),
+// for stations -1 .. N+1, so the iterations add only the springs and loads of the curves:
+// c = (cFixed + h^3 S') + cSlope and f = h^3 Q' - fCouple, the same operations in the same
+// order as equationAt.
+struct FixedEquationTerms {
+    StationArray<double> a, b, d, e, cFixed, cSlope, fCouple;
+};
+void prepareEquationTerms(const StationData& st, double h, int n, FixedEquationTerms& t);
+
+// equationAt from the prepared terms: the same equation, bit for bit.
+FiveTermEquation equationAt(const FixedEquationTerms& t, const StationArray<double>& qWork,
+                            const StationArray<double>& sWork, double h, int s);
+
 } // namespace tervane

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 
 namespace tervane::fixed {
 namespace {
@@ -34,8 +37,10 @@ bool appendNonFinite(std::string& out, double v, int w) {
         return true;
     }
     if (std::isinf(v)) {
-        if (w >= 9) appendRight(out, v < 0 ? "-Infinity" : "Infinity", w);
-        else appendRight(out, v < 0 ? "-Inf" : "Inf", w);
+        if (w >= 9)
+            appendRight(out, v < 0 ? "-Infinity" : "Infinity", w);
+        else
+            appendRight(out, v < 0 ? "-Inf" : "Inf", w);
         return true;
     }
     return false;
@@ -50,7 +55,8 @@ struct Buffer {
         if (size < sizeof text) text[size++] = c;
     }
     void put(const char* from, const char* to) {
-        while (from < to) put(*from++);
+        while (from < to)
+            put(*from++);
     }
     std::string_view view() const { return std::string_view(text, size); }
 };
@@ -70,6 +76,120 @@ std::string_view fitLeadingZero(Buffer& b, bool negative, int w) {
     return text;
 }
 
+// The digits and decimal exponent of to_chars' scientific text "d.ddde+XX": the value is
+// 0.dddd times ten to `exponent`.
+int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
+    int n = 0;
+    const char* p = text;
+    for (; p < end && *p != 'e'; ++p)
+        if (*p != '.') digits[n++] = *p;
+    int e10 = 0;
+    if (p < end) {
+        const bool negative = p[1] == '-';
+        for (p += 2; p < end; ++p)
+            e10 = 10 * e10 + (*p - '0');
+        if (negative) e10 = -e10;
+    }
+    exponent = e10 + 1;
+    return n;
+}
+
+// Most significant digits the integer rounding below serves, and the widest decimal scaling it
+// takes (10^27: 5^27 still fits 64 bits, so every product stays inside 128 bits).
+constexpr int kMaxIntegerRoundedDigits = 15;
+constexpr int kMaxDecimalScale = 27;
+
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::uint64_t powerOf(std::uint64_t base, int n) {
+    std::uint64_t v = 1;
+    for (int k = 0; k < n; ++k)
+        v *= base;
+    return v;
+}
+
+int bitLength(Wide v) {
+    const auto high = static_cast<std::uint64_t>(v >> 64);
+    const auto low = static_cast<std::uint64_t>(v);
+    if (high != 0) return 128 - __builtin_clzll(high);
+    return low != 0 ? 64 - __builtin_clzll(low) : 0;
+}
+
+// The exact binary value of a normal `a` rounded to d significant digits, ties to even, as an
+// integer quotient: a = m 2^q exactly, and R = a 10^k with 10^(d-1) <= R < 10^d is the fraction
+// (m 5^k 2^(q+k)) / 1 or m 2^(q+k) / 5^-k with the powers of two moved to whichever side keeps
+// them whole. False when the value lies beyond the scales this covers; the caller then rounds
+// the exact decimal expansion.
+bool integerRounded(double a, int d, char* digits, int& exponent) {
+    if (d > kMaxIntegerRoundedDigits || !(a >= std::numeric_limits<double>::min()) ||
+        !(a <= std::numeric_limits<double>::max()))
+        return false;
+    static constexpr std::uint64_t kPow5[kMaxDecimalScale + 1] = {
+        powerOf(5, 0),  powerOf(5, 1),  powerOf(5, 2),  powerOf(5, 3),  powerOf(5, 4),
+        powerOf(5, 5),  powerOf(5, 6),  powerOf(5, 7),  powerOf(5, 8),  powerOf(5, 9),
+        powerOf(5, 10), powerOf(5, 11), powerOf(5, 12), powerOf(5, 13), powerOf(5, 14),
+        powerOf(5, 15), powerOf(5, 16), powerOf(5, 17), powerOf(5, 18), powerOf(5, 19),
+        powerOf(5, 20), powerOf(5, 21), powerOf(5, 22), powerOf(5, 23), powerOf(5, 24),
+        powerOf(5, 25), powerOf(5, 26), powerOf(5, 27)};
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52) & 0x7ff;
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int q = biased - 1075;
+    static constexpr std::uint64_t kPow10[kMaxIntegerRoundedDigits + 1] = {
+        powerOf(10, 0),  powerOf(10, 1),  powerOf(10, 2),  powerOf(10, 3),
+        powerOf(10, 4),  powerOf(10, 5),  powerOf(10, 6),  powerOf(10, 7),
+        powerOf(10, 8),  powerOf(10, 9),  powerOf(10, 10), powerOf(10, 11),
+        powerOf(10, 12), powerOf(10, 13), powerOf(10, 14), powerOf(10, 15)};
+    // The decade of a from its binary exponent e: floor(e log10 2), exact or one too low for a;
+    // 78913 / 2^18 is log10 2 close enough for every exponent of a double.
+    int e10 = ((biased - 1023) * 78913) >> 18;
+    const std::uint64_t low = kPow10[d - 1], high = kPow10[d];
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = d - 1 - e10;
+        if (k > kMaxDecimalScale || k < -kMaxDecimalScale) return false;
+        Wide num = m, den = 1;
+        if (k >= 0)
+            num *= kPow5[k];
+        else
+            den = kPow5[-k];
+        const int twos = q + k;
+        if (twos >= 0) {
+            if (twos > 127 - bitLength(num)) return false;
+            num <<= twos;
+        } else {
+            if (-twos > 126 - bitLength(den)) return false;
+            den <<= -twos;
+        }
+        // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
+        const int shift = k >= 0 && twos < 0 ? -twos : 0;
+        Wide quotient = k >= 0 ? num >> shift : num / den;
+        const Wide remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
+        if (quotient < low) {
+            --e10;
+            continue;
+        }
+        if (quotient >= high) {
+            ++e10;
+            continue;
+        }
+        const Wide twice = remainder * 2;
+        if (twice > den || (twice == den && (quotient & 1) != 0)) ++quotient;
+        exponent = e10 + 1;
+        if (quotient == high) { // 0.999.. rounded up: 0.100.. times ten to one more
+            quotient = low;
+            ++exponent;
+        }
+        auto r = static_cast<std::uint64_t>(quotient);
+        for (int i = d - 1; i >= 0; --i) {
+            digits[i] = static_cast<char>('0' + r % 10);
+            r /= 10;
+        }
+        return true;
+    }
+    return false;
+}
+
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
 void appendExponent(std::string& out, double v, int w, int d, char letter) {
     if (appendNonFinite(out, v, w)) return;
@@ -83,35 +203,43 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
     int exponent = 0;
     if (a == 0.0) {
         std::fill(digits, digits + d, '0');
-    } else {
+    } else if (!integerRounded(a, d, digits, exponent)) {
         // to_chars rounds the exact binary value to d significant digits (ties to even):
         // "d.ddde+XX" (no point when d is 1).
         char sci[kMaxFractionDigits + 16];
-        const auto r = std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
-        int n = 0;
-        const char* p = sci;
-        for (; p < r.ptr && *p != 'e'; ++p)
-            if (*p != '.') digits[n++] = *p;
-        int e10 = 0;
-        if (p < r.ptr) std::from_chars(p + (p[1] == '+' ? 2 : 1), r.ptr, e10);
-        exponent = e10 + 1;
+        const auto r =
+            std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
+        sciDigits(sci, r.ptr, digits, exponent);
     }
     const int ae = exponent < 0 ? -exponent : exponent;
     if (ae > 999) {
         appendStars(out, w);
         return;
     }
-    Buffer b;
-    if (negative) b.put('-');
-    b.put('0');
-    b.put('.');
-    b.put(digits, digits + d);
-    if (ae <= 99) b.put(letter);
-    b.put(exponent < 0 ? '-' : '+');
-    if (ae > 99) b.put(static_cast<char>('0' + ae / 100));
-    b.put(static_cast<char>('0' + ae / 10 % 10));
-    b.put(static_cast<char>('0' + ae % 10));
-    appendRight(out, fitLeadingZero(b, negative, w), w);
+    // [-]0.digits, then the exponent: a letter and two digits, or three digits without it.
+    char text[kMaxFractionDigits + 8];
+    std::size_t n = 0;
+    if (negative) text[n++] = '-';
+    text[n++] = '0';
+    text[n++] = '.';
+    std::memcpy(text + n, digits, static_cast<std::size_t>(d));
+    n += static_cast<std::size_t>(d);
+    if (ae <= 99) text[n++] = letter;
+    text[n++] = exponent < 0 ? '-' : '+';
+    if (ae > 99) text[n++] = static_cast<char>('0' + ae / 100);
+    text[n++] = static_cast<char>('0' + ae / 10 % 10);
+    text[n++] = static_cast<char>('0' + ae % 10);
+    std::string_view body(text, n);
+    if (static_cast<int>(n) > w) {
+        // One column short: the optional leading zero goes (after the sign).
+        if (negative) {
+            text[1] = '-';
+            body = std::string_view(text + 1, n - 1);
+        } else {
+            body.remove_prefix(1);
+        }
+    }
+    appendRight(out, body, w);
 }
 
 } // namespace
@@ -120,7 +248,9 @@ void appendX(std::string& out, int n) {
     if (n > 0) out.append(static_cast<std::size_t>(n), ' ');
 }
 
-void appendI(std::string& out, std::int64_t v, int w) { appendI(out, v, w, 1); }
+void appendI(std::string& out, std::int64_t v, int w) {
+    appendI(out, v, w, 1);
+}
 
 void appendI(std::string& out, std::int64_t v, int w, int m) {
     // Iw.m: at least m digits, leading zeros added; a zero with m = 0 is all blanks.
@@ -135,7 +265,8 @@ void appendI(std::string& out, std::int64_t v, int w, int m) {
     const int n = static_cast<int>(r.ptr - digits);
     Buffer b;
     if (v < 0) b.put('-');
-    for (int k = n; k < m && k < kMaxFractionDigits; ++k) b.put('0');
+    for (int k = n; k < m && k < kMaxFractionDigits; ++k)
+        b.put('0');
     b.put(digits, r.ptr);
     appendRight(out, b.view(), w);
 }
@@ -154,8 +285,8 @@ void appendF(std::string& out, double v, int w, int d) {
         return;
     }
     char fixedText[160];
-    const auto r = std::to_chars(fixedText, fixedText + sizeof fixedText, a,
-                                 std::chars_format::fixed, d);
+    const auto r =
+        std::to_chars(fixedText, fixedText + sizeof fixedText, a, std::chars_format::fixed, d);
     Buffer b;
     if (negative) b.put('-');
     b.put(fixedText, r.ptr);
@@ -163,8 +294,12 @@ void appendF(std::string& out, double v, int w, int d) {
     appendRight(out, fitLeadingZero(b, negative, w), w);
 }
 
-void appendE(std::string& out, double v, int w, int d) { appendExponent(out, v, w, d, 'E'); }
-void appendD(std::string& out, double v, int w, int d) { appendExponent(out, v, w, d, 'D'); }
+void appendE(std::string& out, double v, int w, int d) {
+    appendExponent(out, v, w, d, 'E');
+}
+void appendD(std::string& out, double v, int w, int d) {
+    appendExponent(out, v, w, d, 'D');
+}
 
 std::string I(std::int64_t v, int w) {
     std::string s;
@@ -195,7 +330,8 @@ std::string D(double v, int w, int d) {
 Line& Line::a(std::string_view s, int w) {
     if (w <= 0) return *this;
     const std::size_t width = static_cast<std::size_t>(w);
-    if (s.size() >= width) m_text.append(s.substr(0, width));
+    if (s.size() >= width)
+        m_text.append(s.substr(0, width));
     else {
         m_text.append(s);
         m_text.append(width - s.size(), ' ');

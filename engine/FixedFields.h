@@ -33,6 +33,8 @@ std::string D(double v, int w, int d);
 // A line assembled field by field: Line().x(5).text("N =").i(n, 5).f(h, 10, 3).str()
 class Line {
 public:
+    // Room for a report line at once: fields appended one by one never regrow the text.
+    Line() { m_text.reserve(kLineCapacity); }
     Line& i(std::int64_t v, int w) { appendI(m_text, v, w); return *this; }
     Line& i(std::int64_t v, int w, int m) { appendI(m_text, v, w, m); return *this; }
     Line& f(double v, int w, int d) { appendF(m_text, v, w, d); return *this; }
@@ -46,6 +48,7 @@ public:
     void clear() { m_text.clear(); }
 
 private:
+    static constexpr std::size_t kLineCapacity = 136;
     std::string m_text;
 };
 

@@ -66,7 +66,66 @@ bool underflows(std::string_view text) {
 
 } // namespace
 
+namespace {
+
+// Significant digits and decimal exponents for which m 10^e (or m / 10^-e) of two exact doubles
+// is the correctly rounded value of the text: m < 2^53, 10^|e| exact.
+constexpr int kMaxFastDigits = 15;
+constexpr int kMaxFastExponent = 22;
+
+// The common numbers of the data and scratch files ("0.123E+02", "-12.5", "3") read without the
+// general conversion, with its result: one rounding of exact operands. Anything else (more
+// digits, a wide exponent, an unusual form) is left to the general conversion: false.
+bool fastReal(std::string_view t, double& value) {
+    static constexpr double kPow10[kMaxFastExponent + 1] = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    std::uint64_t m = 0;
+    int digits = 0, significant = 0, scale = 0;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+            if (significant > 0 || c != '0') {
+                if (++significant > kMaxFastDigits) return false;
+                m = 10 * m + static_cast<std::uint64_t>(c - '0');
+            }
+            if (point) --scale;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return false;
+    if (i < t.size()) {
+        const char c = t[i++];
+        if (c != 'e' && c != 'E' && c != 'd' && c != 'D') return false;
+        bool negativeExponent = false;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativeExponent = t[i++] == '-';
+        if (i >= t.size()) return false;
+        int e = 0;
+        for (; i < t.size(); ++i) {
+            if (t[i] < '0' || t[i] > '9' || e > 1000) return false;
+            e = 10 * e + (t[i] - '0');
+        }
+        scale += negativeExponent ? -e : e;
+    }
+    if (scale > kMaxFastExponent || scale < -kMaxFastExponent) return false;
+    const double md = static_cast<double>(m);
+    const double v = scale >= 0 ? md * kPow10[scale] : md / kPow10[-scale];
+    value = negative ? -v : v;
+    return true;
+}
+
+} // namespace
+
 bool parseReal(std::string_view text, double& value) {
+    if (text.size() <= kMaxNumberText && fastReal(text, value)) return true;
     char buf[kMaxNumberText + 1];
     const std::size_t n = realText(text, buf);
     if (n == 0) return false;
@@ -95,8 +154,9 @@ bool isOutOfRange(std::string_view text) {
 
 void FreeReader::reset(std::string content, std::string what) {
     // Line ends CR LF and a lone CR (files from older systems) both become LF.
-    std::size_t out = 0;
-    for (std::size_t k = 0; k < content.size(); ++k) {
+    std::size_t out = content.find('\r');
+    if (out == std::string::npos) out = content.size();
+    for (std::size_t k = out; k < content.size(); ++k) {
         if (content[k] == '\r') {
             content[out++] = '\n';
             if (k + 1 < content.size() && content[k + 1] == '\n') ++k;

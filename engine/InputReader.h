@@ -6,6 +6,9 @@
 
 #include "RunContext.h"
 
+#include <cstddef>
+#include <optional>
+
 namespace tervane {
 
 // Counts of the control record that cannot be negative, and the option values this engine knows.
@@ -30,20 +33,27 @@ void readSoilRecord(RunContext& ctx);
 // Moment-stiffness sets (record 15).
 void readMomentEISets(RunContext& ctx);
 
-// Distributed load: the user's table (record 12) or the generated one (QKTEMP.001), the
-// surcharge part of a user table, plot block 1 and the station loads. `soilRead` tells whether
-// record 13 belongs to this problem.
+// Distributed load, around the earth-pressure stage that the problem's analysis runs between
+// them: the user's table (record 12) read and echoed; then, for a user table under surcharge
+// rows of record 13, their pressure added to it; then plot block 1 and the loads at the
+// stations.
 void readDistributedLoad(RunContext& ctx);
-void buildDistributedLoad(RunContext& ctx, bool soilRead);
+void addSurchargeToUserTable(RunContext& ctx);
+void applyDistributedLoad(RunContext& ctx);
 
 // The scratch tables the soil stages leave in the working folder, read back: QKTEMP.001 into the
 // distributed-load table (echoed), SOILDATA's generated curves appended to the curve table
-// (depths of the generated curves into `depths`, returns their number).
-void readGeneratedTable(RunContext& ctx);
-int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths);
+// (depths of the generated curves into `depths`, returns their number). `writtenBytes`, when
+// known, is what the stage wrote: a file found shorter or longer throws FileFailure.
+void readGeneratedTable(RunContext& ctx, std::optional<std::size_t> writtenBytes = {});
+int readGeneratedCurves(RunContext& ctx, int userCurves, double* depths,
+                        std::optional<std::size_t> writtenBytes = {});
 
-// Soil resistance curves: the user's (record 14) and the generated ones (SOILDATA), plot
-// block 2 and the curve table in force per station.
-void readCurves(RunContext& ctx);
+// Soil resistance curves, around the curve generation that the problem's analysis runs between
+// them: the user's curves of record 14 read and echoed; then, after SOILDATA has been read back
+// (readGeneratedCurves), plot block 2 and the curve table in force per station. `generatedDepths`
+// holds the depths of the generated curves (unused without them).
+void readUserCurves(RunContext& ctx);
+void finishCurves(RunContext& ctx, const double* generatedDepths);
 
 } // namespace tervane

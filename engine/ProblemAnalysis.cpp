@@ -5,6 +5,7 @@
 #include "ResultsReport.h"
 #include "Solver.h"
 #include "StationBuilder.h"
+#include "soil/SoilStages.h"
 
 namespace tervane {
 
@@ -22,14 +23,30 @@ void analyseProblemBody(RunContext& ctx) {
     readModifiers(ctx);
     readDistributedLoad(ctx);
 
+    // Record 13 belongs to problems that generate pressures or curves.
     const bool soilRead = control.loadOption > 1 || control.pyOption == 2;
     if (soilRead) readSoilRecord(ctx);
-    buildDistributedLoad(ctx, soilRead);
+
+    // Earth pressure: the stage leaves its table in QKTEMP.001, read back whole.
+    if (control.loadOption > 1) {
+        const std::size_t written = runEarthPressureStage(ctx);
+        readGeneratedTable(ctx, written);
+    } else if (soilRead) {
+        addSurchargeToUserTable(ctx);
+    }
+    applyDistributedLoad(ctx);
     // Every problem, whether it has a distributed load or not: data below the wall's end would
     // enter the equations of the stations around the tip.
     checkNothingBeyondEnd(s.stations, s.wall.increments);
 
-    readCurves(ctx);
+    // Soil resistance curves: the user's, then the generated ones through SOILDATA.
+    readUserCurves(ctx);
+    double generatedDepths[kMaxCurves] = {};
+    if (control.pyOption == 2) {
+        const std::size_t written = runCurveGeneration(ctx);
+        readGeneratedCurves(ctx, control.userCurveCount, generatedDepths, written);
+    }
+    finishCurves(ctx, generatedDepths);
     readMomentEISets(ctx);
 
     s.solverOutcome =

@@ -1,5 +1,6 @@
 #include "RunControl.h"
 
+#include "Console.h"
 #include "EngineErrors.h"
 #include "FreeReader.h"
 #include "PlotResults.h"
@@ -16,12 +17,6 @@ namespace {
 
 constexpr const char* kEmptyDataFile = "     ERROR STOP -- THE INPUT DATA FILE IS EMPTY";
 
-void console(const char* text) {
-    std::fputs(text, stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
 std::string trimRight(std::string s) {
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
         s.pop_back();
@@ -33,7 +28,8 @@ std::string trimRight(std::string s) {
 bool readNames(const std::filesystem::path& workDir, RunState& run) {
     std::ifstream in(workDir / "NAMES.dat", std::ios::binary);
     if (!in) {
-        console(" NAMES.dat COULD NOT BE OPENED IN THE WORKING FOLDER -- NOTHING WAS ANALYSED.");
+        consoleLine(
+            " NAMES.dat COULD NOT BE OPENED IN THE WORKING FOLDER -- NOTHING WAS ANALYSED.");
         return false;
     }
     std::string line;
@@ -43,8 +39,8 @@ bool readNames(const std::filesystem::path& workDir, RunState& run) {
         p.clear();
     for (std::size_t k = 0; k < run.paths.size(); ++k) {
         if (!std::getline(in, line)) {
-            console(" PLEASE CREATE AN INPUT DATA FILE AND SAVE IT");
-            console(" BEFORE COMPUTATION.  TRY IT AGAIN!");
+            consoleLine(" PLEASE CREATE AN INPUT DATA FILE AND SAVE IT");
+            consoleLine(" BEFORE COMPUTATION.  TRY IT AGAIN!");
             break;
         }
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -59,8 +55,7 @@ std::string resolve(const std::filesystem::path& workDir, const std::string& pat
 }
 
 void cannotOpen(const char* what, const std::string& path) {
-    std::string msg = std::string(" THE ") + what + " COULD NOT BE OPENED: " + path;
-    console(msg.c_str());
+    consoleLine(std::string(" THE ") + what + " COULD NOT BE OPENED: " + path);
 }
 
 void writeStop(TextOut& report, const ProblemStop& stop) {
@@ -112,9 +107,24 @@ void problemLoop(RunContext& ctx) {
     }
 }
 
+// A file that could not be written ends the run here: the console names it; the report, unless
+// it is the file that failed, tells it too. The other files close unchecked with their TextOut.
+void endOnFileFailure(const FileFailure& failure, TextOut& report) {
+    consoleLine(failure.consoleText());
+    if (report.failed() || !report.isOpen()) return;
+    try {
+        report.emptyLines(2);
+        report.line(failure.reportText());
+        report.finish();
+    } catch (const FileFailure&) {
+        // The report failed as well; the console line already tells what went wrong first.
+    }
+}
+
 } // namespace
 
 int performRun(EngineState& state, const std::filesystem::path& workDir) {
+    ConsoleSession consoleSession;
     RunState& run = state.run;
     state.soilProfiles.sigvH = 0.0; // no earth-pressure stage has run in this run yet
     if (!readNames(workDir, run)) return kResultFatalStop;
@@ -128,30 +138,44 @@ int performRun(EngineState& state, const std::filesystem::path& workDir) {
     const char* what[3] = {"OUTPUT FILE", "PLOT FILE", "RUN-NOTES FILE"};
     TextOut* outs[3] = {&report, &plot, &notes};
     for (std::size_t k = 0; k < 3; ++k) {
-        if (run.paths[k + 1].empty() || !outs[k]->open(resolve(workDir, run.paths[k + 1]))) {
+        if (run.paths[k + 1].empty() ||
+            !outs[k]->open(resolve(workDir, run.paths[k + 1]), what[k])) {
             cannotOpen(what[k], run.paths[k + 1]);
             return kResultFatalStop; // what was opened closes with its TextOut
         }
     }
     {
+        // A diagnostic file without content: a folder that refuses it does not stop the run.
         TextOut debug;
         debug.open((workDir / "debug.dat").string());
     }
 
     RunContext ctx{state, data, report, plot, notes, workDir};
     try {
-        problemLoop(ctx);
-    } catch (const FatalStop& fatal) {
-        console(fatal.message().c_str());
-        report.emptyLines(2);
-        report.line(fatal.message());
+        try {
+            problemLoop(ctx);
+        } catch (const FatalStop& fatal) {
+            consoleLine(fatal.message());
+            report.emptyLines(2);
+            report.line(fatal.message());
+            plot.finish();
+            notes.finish();
+            report.finish();
+            return kResultFatalStop;
+        }
+        // The plot file and the run notes are complete before the report says the analysis
+        // ended, so a failure of theirs never follows an "END OF ANALYSIS".
+        writeResultBlock(plot, run.plotMarker, state.results, state.control.unitSystem);
+        plot.finish();
+        notes.finish();
+        report.emptyLines(3);
+        report.line("     END OF ANALYSIS");
+        report.finish();
+        return kResultCompleted;
+    } catch (const FileFailure& failure) {
+        endOnFileFailure(failure, report);
         return kResultFatalStop;
     }
-
-    report.emptyLines(3);
-    report.line("     END OF ANALYSIS");
-    writeResultBlock(plot, run.plotMarker, state.results, state.control.unitSystem);
-    return kResultCompleted;
 }
 
 } // namespace tervane

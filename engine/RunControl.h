@@ -3,12 +3,13 @@
 // analyses every problem of the data file in turn.
 
 #include "EngineState.h"
+#include "Tervane2015.h"
 
 #include <filesystem>
 
 namespace tervane {
 
-inline constexpr int kInterfaceVersion = 3;
+inline constexpr int kInterfaceVersion = TERVANE_INTERFACE_VERSION;
 
 // Performs a complete run with `workDir` as the working folder (NAMES.dat, the scratch files and
 // debug.dat live there; relative paths in NAMES.dat are taken from there). Returns the run

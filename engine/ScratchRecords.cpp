@@ -20,11 +20,17 @@ bool isDigitOrPoint(char c) {
 } // namespace
 
 bool ScratchRecords::loadFile(const std::string& path, std::string what) {
-    if (!readWholeFile(path, m_text)) return false;
+    std::string content;
+    if (!readWholeFile(path, content)) return false;
+    reset(std::move(content), std::move(what));
+    return true;
+}
+
+void ScratchRecords::reset(std::string content, std::string what) {
+    m_text = std::move(content);
     m_what = std::move(what);
     m_pos = 0;
     m_line = 1;
-    return true;
 }
 
 // Fields written side by side without a blank ("-0.123E+02-0.456E+02") are split at a sign that

@@ -13,6 +13,8 @@ namespace tervane {
 class ScratchRecords {
 public:
     bool loadFile(const std::string& path, std::string what);
+    // Takes the whole file content; `what` names the file in messages.
+    void reset(std::string content, std::string what);
 
     // One record of n numbers.
     void numbers(double* out, int n);

@@ -75,6 +75,9 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
 
     work.w.fill(0.0);
     work.w0.fill(0.0);
+    // The curves' points stay as they are through the iterations.
+    prepareCurves(st, work.curves);
+    prepareEquationTerms(st, h, n, work.equations);
 
     SolverOutcome outcome;
     for (int iteration = 1;; ++iteration) {
@@ -83,7 +86,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
         work.qWork = st.Q;
         work.sWork = st.S;
         bool offCurve = false;
-        linearizeCurves(st, n, work.w, work.qWork, work.sWork, offCurve);
+        linearizeCurves(st, n, work.w, work.qWork, work.sWork, offCurve, &work.curves);
 
         work.wPrev = work.w;
         solveRecursion(st, wall, work);
@@ -108,6 +111,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
             if (moved == 0) break;
             work.w0 = work.w;
             updateStiffness(st, n, h, work.w);
+            prepareEquationTerms(st, h, n, work.equations);
         }
         if (iteration >= limit) break;
     }

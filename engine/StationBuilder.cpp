@@ -56,16 +56,16 @@ void addSpecifiedPoint(StationData& st, int increments, int station, int caseCod
     // Each code carries the value of the row that set it, so a deflection row and a slope row
     // at one station never mix their values.
     if (caseCode <= 1) {
-        st.code[station] = 2;
+        st.code[station] = kCodeDeflection;
         st.boundaryDeflection[station] = deflection;
         return;
     }
-    st.code[station - 1] = 3;
+    st.code[station - 1] = kCodeSlopeFirst;
     st.boundarySlope[station - 1] = slope;
-    st.code[station + 1] = 5;
+    st.code[station + 1] = kCodeSlopeLast;
     st.boundarySlope[station + 1] = slope;
     if (caseCode >= 3) {
-        st.code[station] = 4;
+        st.code[station] = kCodeSlopeDeflection;
         st.boundaryDeflection[station] = deflection;
     }
 }

@@ -16,12 +16,21 @@ public:
         return s >= kFirstStoredStation && s < kFirstStoredStation + kStationStore;
     }
     T& operator[](int s) { return m_v[static_cast<std::size_t>(s - kFirstStoredStation)]; }
-    const T& operator[](int s) const { return m_v[static_cast<std::size_t>(s - kFirstStoredStation)]; }
+    const T& operator[](int s) const {
+        return m_v[static_cast<std::size_t>(s - kFirstStoredStation)];
+    }
     void fill(T v) { m_v.fill(v); }
 
 private:
     std::array<T, kStationStore> m_v{};
 };
+
+// Boundary codes of a station (StationData::code): how the recursion treats its equation.
+inline constexpr int kCodeFree = 1;            // the station's own equation
+inline constexpr int kCodeDeflection = 2;      // a specified deflection
+inline constexpr int kCodeSlopeFirst = 3;      // the station above a specified slope
+inline constexpr int kCodeSlopeDeflection = 4; // a specified deflection inside a specified slope
+inline constexpr int kCodeSlopeLast = 5;       // the station below a specified slope, closing it
 
 struct SpecifiedPoint {
     int station = 0;
@@ -59,7 +68,7 @@ struct StationData {
     StationArray<double> T; // couple
     StationArray<double> R; // rotational restraint stiffness
     StationArray<double> P; // axial load (sign reversed from the input)
-    StationArray<int> code; // boundary code 1..5
+    StationArray<int> code; // boundary code kCodeFree .. kCodeSlopeLast
     // The deflection and slope imposed at a station by the restraint row that set its boundary
     // code: codes 2 and 4 use boundaryDeflection[s], codes 3 and 5 use boundarySlope[s].
     StationArray<double> boundaryDeflection;

@@ -1,7 +1,9 @@
 #pragma once
 // A sequential text output file of the engine (report, plot data, run notes, scratch files).
-// Lines end with the platform's line end. Writes after a failed open are ignored, so a run that
-// could not open a file still ends in order.
+// Lines end with the platform's line end. Text is gathered in a buffer of the file's own and
+// handed to the system in large pieces. Every write is checked: the first one the system refuses
+// throws FileFailure naming the file, and later writes to that file are ignored. Writes
+// to a file that was never opened are ignored too (tests and benchmarks run stages without one).
 
 #include <cstdio>
 #include <string>
@@ -16,9 +18,21 @@ public:
     TextOut(const TextOut&) = delete;
     TextOut& operator=(const TextOut&) = delete;
 
-    bool open(const std::string& path); // creates or replaces
+    // Creates or replaces the file. `name` is how messages call it ("OUTPUT FILE"); false when
+    // it cannot be created.
+    bool open(const std::string& path, std::string name = "FILE");
+    // The same, but a file that cannot be created throws FileFailure with the system's reason.
+    void create(const std::string& path, std::string name);
+    // Flushes and closes, checking both: a refusal throws FileFailure. A file that failed
+    // before is closed without a second failure.
+    void finish();
+    // Closes without checking (destruction, or a run already ending on a failure).
     void close();
     bool isOpen() const { return m_file != nullptr; }
+    bool failed() const { return m_failed; }
+    const std::string& name() const { return m_name; }
+    // Bytes handed to the file since it was opened.
+    std::size_t bytesWritten() const { return m_bytes; }
 
     void line(std::string_view text);
     void emptyLines(int n);
@@ -26,7 +40,17 @@ public:
     void freeInts(std::initializer_list<long long> values);
 
 private:
+    void put(const char* data, std::size_t size);
+    void putChar(char c);
+    void flushBuffer();
+    [[noreturn]] void fail(int error);
+
     std::FILE* m_file = nullptr;
+    std::string m_path;
+    std::string m_name;
+    std::size_t m_bytes = 0;
+    bool m_failed = false;
+    std::string m_buffer; // text not yet handed to the system
 };
 
 } // namespace tervane

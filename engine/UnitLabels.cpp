@@ -1,4 +1,4 @@
-#include "EngineState.h"
+#include "UnitLabels.h"
 
 namespace tervane {
 

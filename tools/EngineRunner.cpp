@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using EntryFunction = std::int32_t (*)(std::int32_t);
-
 // Creates a private working folder under the system's temporary folder.
 bool makeWorkFolder(fs::path& folder) {
     std::error_code ec;
@@ -72,8 +70,7 @@ fs::path withExtension(const fs::path& project, const char* ext) {
     return p;
 }
 
-RunResult analyseProject(const fs::path& projectIn, const fs::path& library,
-                         int interfaceVersion) {
+RunResult analyseProject(const fs::path& projectIn, const fs::path& library, int interfaceVersion) {
     RunResult r;
     std::error_code ec;
     const fs::path project = fs::absolute(projectIn, ec);
@@ -81,7 +78,8 @@ RunResult analyseProject(const fs::path& projectIn, const fs::path& library,
         std::ifstream probe(project, std::ios::binary);
         if (ec || !fs::is_regular_file(project, ec) || !probe) {
             r.outcome = RunOutcome::ProjectMissing;
-            r.message = "The project file " + projectIn.string() + " does not exist or cannot be read.";
+            r.message =
+                "The project file " + projectIn.string() + " does not exist or cannot be read.";
             return r;
         }
     }
@@ -101,10 +99,11 @@ RunResult analyseProject(const fs::path& projectIn, const fs::path& library,
         r.message = std::string("Library failed to properly initialize: ") + (why ? why : "");
         return r;
     }
-    auto entry = reinterpret_cast<EntryFunction>(dlsym(lib.get(), "_ITERVANE"));
+    auto entry = reinterpret_cast<TervaneEntryFunction>(dlsym(lib.get(), TERVANE_ENTRY_NAME));
     if (!entry) {
         r.outcome = RunOutcome::LibraryFailed;
-        r.message = "The library " + library.string() + " does not export _ITERVANE.";
+        r.message =
+            "The library " + library.string() + " does not export " + TERVANE_ENTRY_NAME + ".";
         return r;
     }
 
@@ -134,15 +133,15 @@ RunResult analyseProject(const fs::path& projectIn, const fs::path& library,
     }
 
     r.entryResult = entry(static_cast<std::int32_t>(interfaceVersion));
-    if (r.entryResult == 0) {
+    if (r.entryResult == TERVANE_RESULT_COMPLETED) {
         r.outcome = RunOutcome::Completed;
-    } else if (r.entryResult == 1) {
+    } else if (r.entryResult == TERVANE_RESULT_VERSION_MISMATCH) {
         r.outcome = RunOutcome::VersionMismatch;
         r.message = "Computations can not be performed. Executable files are not consistent.";
     } else {
         r.outcome = RunOutcome::Stopped;
-        r.message = "The analysis stopped before its end (result " +
-                    std::to_string(r.entryResult) + "); see " + r.report.string() + ".";
+        r.message = "The analysis stopped before its end (result " + std::to_string(r.entryResult) +
+                    "); see " + r.report.string() + ".";
     }
     return r;
 }

@@ -5,19 +5,21 @@
 // a private working folder, so several runners can work side by side without their scratch files
 // colliding. The report (.tv5o), plot data (.tv5p) and run notes (.tv5r) land beside the project.
 
+#include "Tervane2015.h"
+
 #include <filesystem>
 #include <string>
 
 namespace tervane::runner {
 
 enum class RunOutcome {
-    Completed,        // the entry returned 0
-    ProjectMissing,   // the project file does not exist or cannot be read
-    LibraryMissing,   // the library file does not exist
-    LibraryFailed,    // the library could not be loaded or does not export _ITERVANE
-    VersionMismatch,  // the entry returned 1
-    Stopped,          // the entry returned another value (a fatal stop)
-    SetupFailed,      // the working folder or NAMES.dat could not be made
+    Completed,       // the entry returned 0
+    ProjectMissing,  // the project file does not exist or cannot be read
+    LibraryMissing,  // the library file does not exist
+    LibraryFailed,   // the library could not be loaded or does not export _ITERVANE
+    VersionMismatch, // the entry returned 1
+    Stopped,         // the entry returned another value (a fatal stop)
+    SetupFailed,     // the working folder or NAMES.dat could not be made
 };
 
 struct RunResult {
@@ -28,7 +30,7 @@ struct RunResult {
 };
 
 inline constexpr const char* kVersionText = "2015.5.3";
-inline constexpr const char* kLibraryFileName = "Tervane2015_DLL.so";
+inline constexpr const char* kLibraryFileName = TERVANE_LIBRARY_FILE_NAME;
 
 // The folder of the running executable.
 std::filesystem::path executableFolder();
@@ -37,7 +39,7 @@ std::filesystem::path executableFolder();
 std::filesystem::path withExtension(const std::filesystem::path& project, const char* ext);
 
 // Runs one project. `library` is the full path of the engine library.
-RunResult analyseProject(const std::filesystem::path& project,
-                         const std::filesystem::path& library, int interfaceVersion = 3);
+RunResult analyseProject(const std::filesystem::path& project, const std::filesystem::path& library,
+                         int interfaceVersion = TERVANE_INTERFACE_VERSION);
 
 } // namespace tervane::runner

@@ -1,5 +1,6 @@
 #include "soil/ActivePressure.h"
 
+#include "Console.h"
 #include "EngineState.h"
 #include "FixedFields.h"
 #include "soil/SoilReport.h"
@@ -207,9 +208,9 @@ void computeLayerForces(const LayerTable& table, ActivePressure& ap, const UnitL
     if (F < kNetForceFloor) {
         const std::string text = "     Net active pressure is negative.";
         for (int k = 0; k < 2; ++k)
-            writeConsoleLine("");
-        writeConsoleLine(text);
-        writeConsoleLine("");
+            consoleLine("");
+        consoleLine(text);
+        consoleLine("");
         report.emptyLines(2);
         report.line(text);
         report.emptyLines(1);

@@ -3,8 +3,10 @@
 // modification table, and writes the generated curve sets to the report and to SOILDATA, from
 // which the input reader takes them back.
 
+#include "Console.h"
 #include "EngineErrors.h"
 #include "FixedFields.h"
+#include "RunContext.h"
 #include "soil/CurveSets.h"
 #include "soil/ResistanceProfile.h"
 #include "soil/SoilReport.h"
@@ -63,7 +65,7 @@ void writeReductionFactors(TextOut& report, const ModifierTable& t) {
 
 } // namespace
 
-void runCurveGeneration(RunContext& ctx) {
+std::size_t runCurveGeneration(RunContext& ctx) {
     EngineState& st = ctx.state;
     if (!(st.soil.pyWidth > 0.0)) {
         throw ProblemStop(
@@ -78,10 +80,8 @@ void runCurveGeneration(RunContext& ctx) {
         profile);
 
     TextOut soilData;
-    if (!soilData.open(ctx.scratchPath(kCurveFile).string())) {
-        throw ProblemStop("     ERROR STOP -- THE P-Y CURVE FILE SOILDATA COULD NOT BE WRITTEN");
-    }
-    writeConsoleLine(" READ SOIL DATA....");
+    soilData.create(ctx.scratchPath(kCurveFile).string(), "SCRATCH FILE SOILDATA");
+    consoleLine(" READ SOIL DATA....");
     writeStrengthDataSection(ctx.report, profile, st.labels);
 
     const int userCurves = std::max(st.control.userCurveCount, 0);
@@ -98,6 +98,8 @@ void runCurveGeneration(RunContext& ctx) {
     // earlier problem of the run left.
     in.sigvH = st.control.loadOption > 1 ? st.soilProfiles.sigvH : 0.0;
     writeCurveSets(in, ctx.report, soilData);
+    soilData.finish();
+    return soilData.bytesWritten();
 }
 
 } // namespace tervane

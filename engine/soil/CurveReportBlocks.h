@@ -2,9 +2,9 @@
 // Report blocks of the generated p-y curves: per curve depth and side the generator's heading,
 // its input values and the 17 points as written (after multipliers and offset).
 
-#include "EngineState.h"
 #include "PYCurve.h"
 #include "TextOut.h"
+#include "UnitLabels.h"
 
 namespace tervane {
 

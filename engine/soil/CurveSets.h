@@ -4,9 +4,9 @@
 // the layer's soil type, with the p- and y-multipliers and the active-pressure offset applied,
 // written to the report and as 34 point records to SOILDATA.
 
-#include "EngineState.h"
 #include "ProblemInput.h"
 #include "TextOut.h"
+#include "UnitLabels.h"
 #include "soil/ResistanceProfile.h"
 
 #include <array>

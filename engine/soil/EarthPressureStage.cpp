@@ -3,6 +3,7 @@
 
 #include "EngineErrors.h"
 #include "FixedFields.h"
+#include "RunContext.h"
 #include "soil/SoilEcho.h"
 #include "soil/SoilProfile.h"
 #include "soil/SoilReport.h"
@@ -38,28 +39,27 @@ void writeRow(TextOut& out, const PressureTable& t, int r) {
 }
 
 // QKTEMP.001: the row count, then the rows; with the trapezoid, rows 1..iH and then iH..last
-// (the excavation-level row twice).
-void writePressureFile(const RunContext& ctx, const PressureTable& t, bool trapezoid) {
+// (the excavation-level row twice). Returns the bytes written.
+std::size_t writePressureFile(const RunContext& ctx, const PressureTable& t, bool trapezoid) {
     TextOut file;
-    if (!file.open(ctx.scratchPath("QKTEMP.001").string()))
-        throw FatalStop("     THE SCRATCH FILE QKTEMP.001 COULD NOT BE WRITTEN IN THE WORKING "
-                        "FOLDER",
-                        0);
+    file.create(ctx.scratchPath("QKTEMP.001").string(), "SCRATCH FILE QKTEMP.001");
     file.freeInts({t.countRecord});
     if (!trapezoid) {
         for (int r = 1; r <= t.count; ++r)
             writeRow(file, t, r);
-        return;
+    } else {
+        for (int r = 1; r <= t.excavationRow; ++r)
+            writeRow(file, t, r);
+        for (int r = t.excavationRow; r <= t.count; ++r)
+            writeRow(file, t, r);
     }
-    for (int r = 1; r <= t.excavationRow; ++r)
-        writeRow(file, t, r);
-    for (int r = t.excavationRow; r <= t.count; ++r)
-        writeRow(file, t, r);
+    file.finish();
+    return file.bytesWritten();
 }
 
 } // namespace
 
-void runEarthPressureStage(RunContext& ctx) {
+std::size_t runEarthPressureStage(RunContext& ctx) {
     EngineState& s = ctx.state;
     const SoilInput& soil = s.soil;
     const int loadOption = s.control.loadOption;
@@ -96,7 +96,7 @@ void runEarthPressureStage(RunContext& ctx) {
         trapezoid = applyTrapezoid(p.pressure, soil.freeHeight, supports);
         if (!trapezoid) writeNoSupportWarning(ctx.notes, ctx.report);
     }
-    writePressureFile(ctx, p.pressure, trapezoid);
+    return writePressureFile(ctx, p.pressure, trapezoid);
 }
 
 } // namespace tervane

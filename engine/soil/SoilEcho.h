@@ -2,8 +2,10 @@
 // Input echo of the earth-pressure stage: "WALL INFORMATION", "SOIL INFORMATION" and
 // "EFFECTIVE OVERBURDEN STRESS".
 
-#include "EngineState.h"
 #include "TextOut.h"
+#include "UnitLabels.h"
+#include "soil/LayerTable.h"
+#include "soil/SoilInput.h"
 
 namespace tervane {
 

@@ -1,6 +1,7 @@
 // Soil property functions of the resistance profile: values at a depth x below the excavation
 // level, interpolated linearly between the points of the unit-weight and strength tables.
 
+#include "Console.h"
 #include "EngineErrors.h"
 #include "soil/LayerTable.h"
 #include "soil/ResistanceProfile.h"
@@ -77,7 +78,7 @@ bool pointValue(const Column& depth, const Column& v, int n, double x, AtBoundar
     const auto lines = beyondExtentWarning(kind, x);
     for (int twice = 0; twice < 2; ++twice)
         for (const auto& l : lines)
-            writeConsoleLine(l);
+            consoleLine(l);
     throw FatalStop(message, code);
 }
 

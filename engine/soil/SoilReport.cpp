@@ -2,8 +2,6 @@
 
 #include "FixedFields.h"
 
-#include <cstdio>
-
 namespace tervane {
 
 void writeSectionBanner(TextOut& out, std::string_view title) {
@@ -12,12 +10,6 @@ void writeSectionBanner(TextOut& out, std::string_view title) {
     out.line(stars);
     out.line(std::string(6, ' ') + std::string(title));
     out.line(stars);
-}
-
-void writeConsoleLine(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
 }
 
 std::array<std::string, 4> beyondExtentWarning(BeyondExtent kind, double x) {

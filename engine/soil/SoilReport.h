@@ -1,5 +1,5 @@
 #pragma once
-// Report pieces shared by the soil and loading models: the section banner, console lines and the
+// Report pieces shared by the soil and loading models: the section banner and the
 // "beyond the extent" warnings of the property functions.
 
 #include "TextOut.h"
@@ -13,9 +13,6 @@ namespace tervane {
 // An empty line, an empty line, 6 blanks and 50 asterisks, 6 blanks and the 50-character title,
 // the asterisk line again.
 void writeSectionBanner(TextOut& out, std::string_view title);
-
-// One line on the console (the library has no window of its own).
-void writeConsoleLine(std::string_view text);
 
 // The three warnings written when a property function is asked for a depth below its points.
 enum class BeyondExtent {

@@ -2,6 +2,7 @@
 
 #include "EngineErrors.h"
 #include "FixedFields.h"
+#include "RunContext.h"
 #include "soil/SoilReport.h"
 #include "soil/SoilStages.h"
 

@@ -2,8 +2,9 @@
 // Lateral pressure on the wall from surcharges on the backfill surface: point loads, line loads
 // parallel to the wall and strip loads, at some distance from the wall.
 
-#include "EngineState.h"
 #include "TextOut.h"
+#include "UnitLabels.h"
+#include "soil/SoilInput.h"
 
 namespace tervane {
 

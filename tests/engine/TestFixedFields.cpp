@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <vector>
 
 using namespace tervane::fixed;
 
@@ -34,9 +37,12 @@ std::string format(const Descriptor& desc, const std::string& value) {
     }
     const double v = std::strtod(value.c_str(), nullptr);
     switch (desc.kind) {
-    case 'F': return F(v, desc.w, desc.d);
-    case 'E': return E(v, desc.w, desc.d);
-    case 'D': return D(v, desc.w, desc.d);
+    case 'F':
+        return F(v, desc.w, desc.d);
+    case 'E':
+        return E(v, desc.w, desc.d);
+    case 'D':
+        return D(v, desc.w, desc.d);
     }
     return "?";
 }
@@ -88,4 +94,60 @@ TEST(FixedFields, LineBuilderJoinsFieldsAndTextColumns) {
     Line l;
     l.x(2).text("N =").i(42, 5).x(1).e(12.3, 10, 3).a("ABCDEFG", 4).a("XY", 4);
     EXPECT_EQ(l.str(), "  N =   42  0.123E+02ABCDXY  ");
+}
+
+namespace {
+
+// Ew.d of a value by the C library's exact rounding of its binary value ("%.*e", ties to even),
+// in the field's form: "0." digits, then the exponent one higher.
+std::string exactE(double v, int d) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*e", d - 1, std::fabs(v));
+    std::string digits;
+    const char* p = text;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') digits += *p;
+    const int exponent = std::atoi(p + 1) + 1;
+    char tail[16];
+    const int ae = std::abs(exponent);
+    if (ae > 99)
+        std::snprintf(tail, sizeof tail, "%c%03d", exponent < 0 ? '-' : '+', ae);
+    else
+        std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', ae);
+    return std::string(std::signbit(v) ? "-" : "") + "0." + digits + tail;
+}
+
+} // namespace
+
+TEST(FixedFields, EFieldsRoundTheExactValueWhateverTheDigitsAsked) {
+    // Values whose shortest text sits on a rounding boundary of the field (0.125 to two digits,
+    // 2.5 to one), carries through nines, both ends of the normal range, and a spread of random
+    // doubles over forty decades, each to 1 .. 15 significant digits.
+    std::vector<double> values = {0.125,
+                                  2.5,
+                                  0.9995,
+                                  9.9999999e10,
+                                  1.0,
+                                  0.15,
+                                  0.35,
+                                  1e-300,
+                                  2.2250738585072014e-308,
+                                  1.7976931348623157e300,
+                                  123456.5,
+                                  0.1 + 0.2,
+                                  1.0 / 3.0};
+    std::srand(20151105);
+    for (int k = 0; k < 3000; ++k) {
+        const double mantissa = static_cast<double>(std::rand()) / RAND_MAX;
+        const int decade = std::rand() % 40 - 20;
+        values.push_back((k % 2 ? -1.0 : 1.0) * mantissa * std::pow(10.0, decade));
+    }
+    for (double v : values) {
+        if (v == 0.0) continue;
+        for (int d = 1; d <= 15; ++d) {
+            const std::string exact = exactE(v, d);
+            ASSERT_EQ(E(v, d + 8, d), std::string(d + 8 - exact.size(), ' ') + exact)
+                << std::hexfloat << v << " d=" << d;
+        }
+    }
 }

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
 using tervane::FreeReader;
 using tervane::ProblemStop;
 
@@ -57,7 +62,8 @@ TEST(FreeReader, StopsNameTheFileLineAndValue) {
         r.integer();
         FAIL() << "no stop";
     } catch (const ProblemStop& stop) {
-        EXPECT_EQ(stop.reportText(), "     ERROR STOP -- DATA FILE LINE 2: \"abc\" IS NOT AN INTEGER");
+        EXPECT_EQ(stop.reportText(),
+                  "     ERROR STOP -- DATA FILE LINE 2: \"abc\" IS NOT AN INTEGER");
     }
     for (const char* bad : {"1.5", "99999999999", "NaN", "1E999", "inf", "0x10", "--1", ""}) {
         FreeReader b;
@@ -67,8 +73,10 @@ TEST(FreeReader, StopsNameTheFileLineAndValue) {
         EXPECT_THROW(
             {
                 b.begin();
-                if (std::string(bad) == "1.5" || std::string(bad) == "99999999999") i = b.integer();
-                else d = b.real();
+                if (std::string(bad) == "1.5" || std::string(bad) == "99999999999")
+                    i = b.integer();
+                else
+                    d = b.real();
             },
             ProblemStop)
             << bad;
@@ -84,4 +92,41 @@ TEST(FreeReader, StopsNameTheFileLineAndValue) {
         EXPECT_EQ(stop.reportText(),
                   "     ERROR STOP -- END OF DATA FILE REACHED BEFORE ALL DATA WERE READ");
     }
+}
+
+TEST(FreeReader, RealsReadTheSameWhateverTheirDigitsAndExponents) {
+    // Texts the short path reads (up to 15 digits, exponents within 22) and texts beyond it,
+    // against the general conversion of the same text.
+    std::srand(20151105);
+    const char* letters = "EeDd";
+    for (int k = 0; k < 20000; ++k) {
+        std::string t = k % 3 == 0 ? "-" : (k % 7 == 0 ? "+" : "");
+        const int before = std::rand() % 10, after = std::rand() % 12;
+        for (int i = 0; i < before; ++i)
+            t += static_cast<char>('0' + std::rand() % 10);
+        if (after > 0 || before == 0) t += '.';
+        for (int i = 0; i < after; ++i)
+            t += static_cast<char>('0' + std::rand() % 10);
+        if (before == 0 && after == 0) t += '0';
+        if (std::rand() % 2) {
+            t += letters[std::rand() % 4];
+            const int e = std::rand() % 61 - 30;
+            t += e < 0 ? "-" : (std::rand() % 2 ? "+" : "");
+            t += std::to_string(e < 0 ? -e : e);
+        }
+        std::string general = t.front() == '+' ? t.substr(1) : t;
+        for (char& c : general)
+            if (c == 'd' || c == 'D') c = 'E';
+        double expected = 0.0;
+        const auto r = std::from_chars(general.data(), general.data() + general.size(), expected);
+        ASSERT_EQ(r.ptr, general.data() + general.size()) << t;
+        double v = 0.0;
+        ASSERT_TRUE(tervane::parseReal(t, v)) << t;
+        EXPECT_EQ(std::signbit(v), std::signbit(expected)) << t;
+        EXPECT_EQ(v, expected) << t;
+    }
+    // Forms the short path leaves alone are still judged as before.
+    double v = 0.0;
+    for (const char* bad : {"1e", "1e+", "1.2.3", ".", "-", "1x"})
+        EXPECT_FALSE(tervane::parseReal(bad, v)) << bad;
 }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <utility>
 
 using namespace solvertest;
 
@@ -168,4 +170,33 @@ TEST(SolverBoundary, ClosingStationOfASlopeFollowsTheRecursionAsWritten) {
         ++compared;
     }
     EXPECT_EQ(compared, 10);
+}
+
+TEST(SolverBoundary, PreparedEquationTermsGiveTheSameEquationsBitForBit) {
+    // Stiffness, axial load, rotational restraint and couples that vary along the wall, with
+    // springs and loads of an iteration: every coefficient of every station is the same double.
+    TestWall t(30, 7.3);
+    for (int s = -3; s <= 33; ++s) {
+        t.st().F[s] = 1.0e9 + 3.7e7 * s;
+        t.st().P[s] = s % 3 == 0 ? -1234.5 : 0.0;
+        t.st().R[s] = s % 4 == 0 ? 1.1e6 : 0.0;
+        t.st().T[s] = s == 12 ? 5.0e4 : 0.0;
+        t.work().sWork[s] = 10.0 + 0.37 * s;
+        t.work().qWork[s] = s % 5 == 0 ? 321.0 : -0.1 * s;
+    }
+    auto terms = std::make_unique<FixedEquationTerms>();
+    prepareEquationTerms(t.st(), t.h(), 30, *terms);
+    for (int s = -1; s <= 31; ++s) {
+        const FiveTermEquation direct =
+            equationAt(t.st(), t.work().qWork, t.work().sWork, t.h(), s);
+        const FiveTermEquation prepared =
+            equationAt(*terms, t.work().qWork, t.work().sWork, t.h(), s);
+        for (auto [x, y] : {std::pair{direct.a, prepared.a},
+                            {direct.b, prepared.b},
+                            {direct.c, prepared.c},
+                            {direct.d, prepared.d},
+                            {direct.e, prepared.e},
+                            {direct.f, prepared.f}})
+            EXPECT_EQ(x, y) << s;
+    }
 }

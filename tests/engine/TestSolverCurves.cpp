@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 using namespace solvertest;
 
@@ -30,6 +31,52 @@ std::vector<std::pair<double, double>> spring(double k) {
 }
 
 } // namespace
+
+TEST(SolverCurves, BisectionOfSortedCurvesFindsTheSegmentOfTheWalk) {
+    // Repeated deflections, a vertical segment, deflections on, between, below and above the
+    // points and NaN: the bisection of a sorted curve gives the walk's segment every time.
+    const Curve c =
+        curveOf({{-3, 9}, {-1, 2}, {-1, 1}, {0, 0}, {0.5, -0.1}, {0.5, -0.3}, {2, -4}, {7, -5}});
+    ASSERT_TRUE(curveIsSorted(c));
+    for (double w :
+         {-4.0, -3.0, -2.0, -1.0, -0.5, 0.0, 0.25, 0.5, 1.0, 2.0, 6.9, 7.0, 8.0, std::nan("")}) {
+        bool offWalk = false, offBisect = false;
+        const CurveSegmentLine walk = evaluateCurve(c, w, offWalk);
+        const CurveSegmentLine bisect = evaluateCurve(c, w, offBisect, true);
+        EXPECT_EQ(std::isnan(walk.spring), std::isnan(bisect.spring)) << w;
+        if (!std::isnan(walk.spring)) {
+            EXPECT_EQ(walk.spring, bisect.spring) << w;
+            EXPECT_EQ(walk.load, bisect.load) << w;
+        }
+        EXPECT_EQ(offWalk, offBisect) << w;
+    }
+    // The prepared table gives the same lines, for the sorted curve and one that turns back.
+    auto st = std::make_unique<StationData>();
+    st->curveCount = 2;
+    st->curves[0] = c;
+    st->curves[1] = curveOf({{0, 0}, {2, -1}, {1, -2}, {3, -2.5}});
+    auto cache = std::make_unique<CurveTableCache>();
+    prepareCurves(*st, *cache);
+    EXPECT_TRUE(cache->sorted[0]);
+    EXPECT_FALSE(cache->sorted[1]);
+    for (int k = 0; k < 2; ++k) {
+        for (double w : {-4.0, -1.0, 0.0, 0.5, 1.5, 2.0, 2.5, 9.0}) {
+            bool offPlain = false, offCached = false;
+            const CurveSegmentLine plain = evaluateCurve(st->curves[k], w, offPlain);
+            // Twice at one station: the second time from the memo of the first.
+            evaluateCurve(st->curves[k], k, 5, w > 0 ? -w : 1.0, offCached, *cache);
+            offCached = false;
+            const CurveSegmentLine cached =
+                evaluateCurve(st->curves[k], k, 5, w, offCached, *cache);
+            EXPECT_EQ(plain.spring, cached.spring) << k << " " << w;
+            EXPECT_EQ(plain.load, cached.load) << k << " " << w;
+            EXPECT_EQ(offPlain, offCached) << k << " " << w;
+        }
+    }
+    // A curve that turns back, or holds NaN, is walked.
+    EXPECT_FALSE(curveIsSorted(curveOf({{0, 0}, {2, -1}, {1, -2}})));
+    EXPECT_FALSE(curveIsSorted(curveOf({{0, 0}, {std::nan(""), -1}, {1, -2}})));
+}
 
 TEST(SolverCurves, SegmentOfADeflection) {
     // Resistance -w|w| sampled at -2 .. 2.

@@ -1,6 +1,7 @@
 // Surcharge pressure of point, line and strip loads on the 200-step depth grid.
 
 #include "EngineErrors.h"
+#include "EngineState.h"
 #include "soil/SoilStages.h"
 #include "soil/Surcharge.h"
 

@@ -1,13 +1,18 @@
 // The engine library as a loaded module and the command-line runner as a user runs it.
 
+#include "ChildProcess.h"
 #include "EngineRunner.h"
+#include "ShellCommand.h"
+#include "Tervane2015.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -17,28 +22,21 @@ namespace {
 const fs::path kLibrary = binPath("Tervane2015_DLL.so");
 const fs::path kRunner = binPath("tervane-run");
 
-const char* kProject = "Runner test wall\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n0\r\n";
+// A complete problem: ten increments of 12, one stiffness row, no loads, springs or curves. (A
+// data file that ends inside its problem is a stopped analysis, exit status 1.)
+const char* kProject = "Runner test wall\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n10 12\t1\t0.001\t60\t12\r\n"
+                       "0\t10\t1\t1E9\r\n0\r\n0\r\n0\r\n";
 
-struct Shell {
-    int status;
-    std::string out;
-};
-
-Shell shell(const std::string& command) {
-    Shell s{-1, {}};
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if (!p) return s;
-    char buf[4096];
-    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) s.out.append(buf, n);
-    const int st = pclose(p);
-    s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
+// Standard error goes with standard output.
+Shell shellBoth(const std::string& command) {
+    return shell(command + " 2>&1");
 }
 
 } // namespace
 
 TEST(EngineLibrary, ExportsOnlyTheEntryUnderBothNames) {
-    const Shell s = shell(std::string("nm -D --defined-only ") + kLibrary.string() + " | awk '{print $3}' | sort");
+    const Shell s = shellBoth(std::string("nm -D --defined-only ") + kLibrary.string() +
+                              " | awk '{print $3}' | sort");
     EXPECT_EQ(s.out, "ITERVANE\n_ITERVANE\n");
 }
 
@@ -67,8 +65,8 @@ TEST(TervaneRun, AnalysesProjectsAndLeavesOutputsBeside) {
     TempDir dir;
     writeFile(dir / "wall one.tv5d", kProject);
     writeFile(dir / "wall two.tv5d", kProject);
-    const Shell s = shell(kRunner.string() + " '" + (dir / "wall one.tv5d").string() + "' '" +
-                          (dir / "wall two.tv5d").string() + "'");
+    const Shell s = shellBoth(kRunner.string() + " '" + (dir / "wall one.tv5d").string() + "' '" +
+                              (dir / "wall two.tv5d").string() + "'");
     EXPECT_EQ(s.status, 0) << s.out;
     for (const char* stem : {"wall one", "wall two"}) {
         for (const char* ext : {".tv5o", ".tv5p", ".tv5r"})
@@ -84,31 +82,31 @@ TEST(TervaneRun, AnalysesProjectsAndLeavesOutputsBeside) {
 TEST(TervaneRun, FailuresGiveAMessageAndNonZeroStatus) {
     TempDir dir;
     writeFile(dir / "p.tv5d", kProject);
-    Shell s = shell(kRunner.string() + " --help");
+    Shell s = shellBoth(kRunner.string() + " --help");
     EXPECT_EQ(s.status, 0);
     EXPECT_NE(s.out.find("Usage: tervane-run"), std::string::npos);
 
-    s = shell(kRunner.string() + " " + (dir / "missing.tv5d").string());
+    s = shellBoth(kRunner.string() + " " + (dir / "missing.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("does not exist"), std::string::npos);
 
-    s = shell(kRunner.string() + " --library " + (dir / "none.so").string() + " " +
-              (dir / "p.tv5d").string());
+    s = shellBoth(kRunner.string() + " --library " + (dir / "none.so").string() + " " +
+                  (dir / "p.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("Library could not be located"), std::string::npos);
 
     writeFile(dir / "broken.so", "not a library");
-    s = shell(kRunner.string() + " --library " + (dir / "broken.so").string() + " " +
-              (dir / "p.tv5d").string());
+    s = shellBoth(kRunner.string() + " --library " + (dir / "broken.so").string() + " " +
+                  (dir / "p.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("Library failed to properly initialize"), std::string::npos);
 
-    s = shell(kRunner.string() + " --interface 4 " + (dir / "p.tv5d").string());
+    s = shellBoth(kRunner.string() + " --interface 4 " + (dir / "p.tv5d").string());
     EXPECT_EQ(s.status, 2);
     EXPECT_NE(s.out.find("not consistent"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "p.tv5o"));
 
-    s = shell(kRunner.string());
+    s = shellBoth(kRunner.string());
     EXPECT_EQ(s.status, 64);
 }
 
@@ -120,13 +118,87 @@ TEST(TervaneRun, ParallelRunsDoNotDisturbEachOther) {
         const std::string title = std::string("Parallel wall number ") + std::to_string(k);
         writeFile(dir / (std::string("p") + std::to_string(k) + ".tv5d"),
                   title + "\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n0\r\n");
-        command += kRunner.string() + " " + (dir / (std::string("p") + std::to_string(k) + ".tv5d")).string() +
+        command += kRunner.string() + " " +
+                   (dir / (std::string("p") + std::to_string(k) + ".tv5d")).string() +
                    " > /dev/null & ";
     }
-    shell(command + "wait");
+    shellBoth(command + "wait");
     for (int k = 0; k < kRuns; ++k) {
         const std::string report = readFile(dir / (std::string("p") + std::to_string(k) + ".tv5o"));
-        EXPECT_NE(report.find(std::string("Parallel wall number ") + std::to_string(k)), std::string::npos);
+        EXPECT_NE(report.find(std::string("Parallel wall number ") + std::to_string(k)),
+                  std::string::npos);
         EXPECT_NE(report.find("END OF ANALYSIS"), std::string::npos);
     }
+}
+
+namespace {
+
+// Runs anchored-wall.tv5d (its curve generation writes console lines) through the loaded library
+// in a child whose standard output is prepared by `prepareStdout`. The child ends with the
+// entry's result, or 90 + n when the host's signal state was left changed.
+ChildEnd entryInChild(const fs::path& work, const std::function<void()>& prepareStdout) {
+    setenv("SOURCE_DATE_EPOCH", "1425546247", 1);
+    writeFile(work / "p.tv5d", readFile(dataPath("anchored-wall.tv5d")));
+    writeFile(work / "NAMES.dat",
+              "2015.5.3\n" + (work / "p.tv5d").string() + "\n" + (work / "p.tv5o").string() + "\n" +
+                  (work / "p.tv5p").string() + "\n" + (work / "p.tv5r").string() + "\n");
+    return runInChild([&] {
+        if (chdir(work.c_str()) != 0) return 91;
+        signal(SIGPIPE, SIG_DFL); // the host's default: SIGPIPE ends the process
+        void* lib = dlopen(kLibrary.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!lib) return 92;
+        auto entry = reinterpret_cast<TervaneEntryFunction>(dlsym(lib, TERVANE_ENTRY_NAME));
+        if (!entry) return 93;
+        prepareStdout();
+        const int result = entry(TERVANE_INTERFACE_VERSION);
+        sigset_t mask, pending;
+        pthread_sigmask(SIG_SETMASK, nullptr, &mask);
+        sigpending(&pending);
+        if (sigismember(&mask, SIGPIPE)) return 94;    // left blocked
+        if (sigismember(&pending, SIGPIPE)) return 95; // left pending for the host
+        return result;
+    });
+}
+
+// The report of such a run with the folder that names its location taken out.
+std::string reportIn(const TempDir& dir) {
+    std::string r = readFile(dir / "p.tv5o");
+    const std::string folder = dir.path().string();
+    for (std::size_t p = r.find(folder); p != std::string::npos; p = r.find(folder))
+        r.replace(p, folder.size(), "FOLDER");
+    return r;
+}
+
+} // namespace
+
+TEST(EngineLibrary, AConsoleOnAClosedPipeOrClosedStdoutNeverEndsTheHost) {
+    TempDir reference;
+    const ChildEnd normal = entryInChild(reference.path(), [] {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+    });
+    ASSERT_TRUE(normal.exited);
+    ASSERT_EQ(normal.status, TERVANE_RESULT_COMPLETED);
+    const std::string expected = reportIn(reference);
+
+    // A pipe whose reader has gone: without care the first console line raises SIGPIPE.
+    TempDir piped;
+    const ChildEnd broken = entryInChild(piped.path(), [] {
+        int fds[2];
+        if (pipe(fds) != 0) _exit(96);
+        close(fds[0]);
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[1]);
+    });
+    EXPECT_TRUE(broken.exited) << "ended by signal " << broken.status;
+    EXPECT_EQ(broken.status, TERVANE_RESULT_COMPLETED);
+    EXPECT_EQ(reportIn(piped), expected);
+
+    // Standard output closed: the report may take its descriptor; console lines must not land in
+    // it.
+    TempDir closed;
+    const ChildEnd none = entryInChild(closed.path(), [] { close(STDOUT_FILENO); });
+    EXPECT_TRUE(none.exited) << "ended by signal " << none.status;
+    EXPECT_EQ(none.status, TERVANE_RESULT_COMPLETED);
+    EXPECT_EQ(reportIn(closed), expected);
 }
