@@ -10,6 +10,8 @@
 // command-line runner, never share scratch files, and a read-only program folder does not stop a
 // run.
 
+#include "Tervane2015.h"
+
 #include "GraphModels.h"
 
 #include <QString>
@@ -23,14 +25,14 @@ namespace tervane {
 class TProgramData;
 
 // --- The engine's interface, in one place ---
-inline constexpr std::int32_t kEngineInterfaceVersion = 3; // the argument of the entry
-inline constexpr std::int32_t kEngineVersionMismatch = 1;  // the entry refused the argument
-inline constexpr const char* kEngineEntryName = "_ITERVANE";
-inline const QString kEngineLibraryFileName = QStringLiteral("Tervane2015_DLL.so");
+inline constexpr std::int32_t kEngineInterfaceVersion = TERVANE_INTERFACE_VERSION;
+inline constexpr std::int32_t kEngineVersionMismatch = TERVANE_RESULT_VERSION_MISMATCH;
+inline constexpr const char* kEngineEntryName = TERVANE_ENTRY_NAME;
+inline const QString kEngineLibraryFileName = QString::fromLatin1(TERVANE_LIBRARY_FILE_NAME);
 // The run-control file: its name, and the version text of its first line.
 inline const QString kRunControlFileName = QStringLiteral("NAMES.dat");
 inline const QString kRunControlVersion = QStringLiteral("2015.5.3");
-using TEngineEntry = std::int32_t (*)(std::int32_t);
+using TEngineEntry = TervaneEntryFunction;
 
 // --- Messages of the run (character 13 breaks lines) ---
 inline const QString kReinitializeDLL = QStringLiteral("Attempt to reinitialize DLL");
