@@ -376,6 +376,9 @@ void TMainForm::Execute(TCmd cmd) {
     }
     const bool stageItem = cmd >= C::Stage1 && cmd <= C::Stage5;
     if (stageItem || (cmd >= C::TbStage1 && cmd <= C::TbStage5)) {
+        // The stage in memory is written and replaced: the active child commits into it first
+        // (a stage button opens no menu that would have done it).
+        commitActiveChild();
         call(k.switchStage, 1 + (stageItem ? cmd - C::Stage1 : cmd - C::TbStage1));
         UpdateStageDisplay();
         UpdateToolBar();

@@ -31,6 +31,7 @@
 #include "SaveGraphs.h"
 #include "StageFiles.h"
 #include "TableChartForm.h"
+#include "TableForm.h"
 #include "View3dUnit1.h"
 
 #include <QMdiArea>
@@ -133,7 +134,13 @@ void TProgramWiring::connectDialogs() {
     k.tiebacks = [] { TDlgTieback::ShowInstance(); };
     k.springs = [] { TDlgSpring::ShowInstance(); };
     k.textEditorOption = [] { TDlgOptions::ShowInstance(); };
-    k.deactivateChild = [](QWidget*) { StoreActiveDialog(); };
+    k.deactivateChild = [](QWidget* child) {
+        // A table window keeps the cell being edited until the cursor leaves it.
+        if (auto* table = qobject_cast<TTableForm*>(child))
+            table->commit();
+        else
+            StoreActiveDialog();
+    };
     k.discardChildren = [] { DiscardInputDialogs(); };
     k.optionChanged = [] { RefreshOpenDialogs(); };
 

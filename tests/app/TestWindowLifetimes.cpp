@@ -1,0 +1,180 @@
+// The main window with its hooks connected, driven through sequences that replace the project
+// or close the children while windows of every kind are open, and through commands that must
+// commit the active child's pending entries first.
+#include "MainForm.h"
+#include "ProgramWiring.h"
+#include "WiredProgramTest.h"
+
+#include "ColumnTypes.h"
+#include "CommandIds.h"
+#include "CurrentProject.h"
+#include "DataEdit.h"
+#include "DlgProp.h"
+#include "PileSide.h"
+#include "ProgramData.h"
+#include "ProjectFiles.h"
+#include "ProjectTables.h"
+#include "TableForm.h"
+#include "TableGrid.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTableWidgetItem>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tervane;
+
+namespace {
+
+class WindowLifetimeTest : public test::WiredProgramTest {
+protected:
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Opens a window of every kind the main window has.
+    static void openEverything(TMainForm& form) {
+        for (TCmd c :
+             {TCmd::DataTitle, TCmd::DataWallProperties, TCmd::DataWallConfiguration,
+              TCmd::DataSurcharge, TCmd::DataConcentratedLoads, TCmd::DataTiebacks,
+              TCmd::DataSprings, TCmd::DataSoilLayer, TCmd::DataRestraints, TCmd::CompViewWall,
+              TCmd::Comp3DView, TCmd::GraphDef, TCmd::GraphMom, TCmd::GraphPY, TCmd::GraphCombine})
+            form.Execute(c);
+        QCoreApplication::processEvents();
+    }
+    // The focused "Maximum Allowable Deflection" field of the opened wall properties dialog.
+    static TDataEdit* maxDeflectionField(TMainForm& form) {
+        form.Execute(TCmd::DataWallProperties);
+        auto* field = TDlgProp::Instance()->findChild<TDataEdit*>(QStringLiteral("deXLN"));
+        if (field) field->setFocus();
+        return field;
+    }
+    static QString saved(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    }
+};
+
+} // namespace
+
+TEST_F(WindowLifetimeTest, WindowsSurviveNewOpenRunAndTheEndOfTheProgram) {
+    const QString project = example("tieback-clay-trapezoid.tv5d");
+    {
+        auto form = std::make_unique<TMainForm>();
+        auto wiring = std::make_unique<TProgramWiring>(*form);
+        form->show();
+        ASSERT_TRUE(form->Files().OpenByName(project, 1));
+        form->Execute(TCmd::CompRun);
+        ASSERT_TRUE(form->PlotsLoaded());
+
+        openEverything(*form);
+        EXPECT_GT(form->mdiArea()->subWindowList().size(), 10);
+        form->Execute(TCmd::FileNew);
+        settle();
+        EXPECT_TRUE(form->mdiArea()->subWindowList().isEmpty());
+
+        ASSERT_TRUE(form->Files().OpenByName(project, 1));
+        openEverything(*form);
+        // Open while everything is open: the old project goes, the windows with it.
+        ASSERT_TRUE(form->Files().OpenByName(project, 1));
+        settle();
+        openEverything(*form);
+        form->Execute(TCmd::CompRun);
+        settle();
+        EXPECT_EQ(TDlgProp::Instance(), nullptr);
+        EXPECT_EQ(TDlgSideView::Instance(), nullptr);
+
+        // The end of the program: the window closes with children open, and the wiring goes
+        // before the window (the order of the program's start function).
+        openEverything(*form);
+        EXPECT_TRUE(form->close());
+        wiring.reset();
+        form.reset();
+        settle();
+    }
+    {
+        // The same without the close: the window's destruction frees open children.
+        auto form = std::make_unique<TMainForm>();
+        auto wiring = std::make_unique<TProgramWiring>(*form);
+        form->show();
+        ASSERT_TRUE(form->Files().OpenByName(project, 1));
+        openEverything(*form);
+        wiring.reset();
+        form.reset();
+        settle();
+    }
+    EXPECT_FALSE(HasCurrentProject());
+}
+
+TEST_F(WindowLifetimeTest, DialogEntryIsCommittedByTheSaveAndRunButtons) {
+    TMainForm form;
+    TProgramWiring wiring(form);
+    form.show();
+    const QString project = example("tieback-clay-trapezoid.tv5d");
+    ASSERT_TRUE(form.Files().OpenByName(project, 1));
+
+    // An entry typed into the focused field, then the Save button (no menu opens).
+    TDataEdit* field = maxDeflectionField(form);
+    ASSERT_NE(field, nullptr);
+    field->setText(QStringLiteral("7.25"));
+    form.Execute(TCmd::TbSave);
+    EXPECT_EQ(form.Project().MaxDeflection, 7.25L);
+    EXPECT_TRUE(saved(project).contains(QStringLiteral("7.25")));
+
+    // Run Analysis from its button saves what the field holds before the run.
+    field->setText(QStringLiteral("6.5"));
+    form.Execute(TCmd::TbRun);
+    EXPECT_TRUE(saved(project).contains(QStringLiteral("6.5")));
+}
+
+TEST_F(WindowLifetimeTest, DialogEntryIsKeptWhenTheStageButtonSwitchesStage) {
+    TMainForm form;
+    TProgramWiring wiring(form);
+    form.show();
+    ASSERT_TRUE(form.Files().OpenByName(example("three-stage-excavation.tv5d"), 1));
+    form.Execute(TCmd::Stage2);
+    TDataEdit* field = maxDeflectionField(form);
+    ASSERT_NE(field, nullptr);
+    field->setText(QStringLiteral("3.75"));
+    form.Execute(TCmd::TbStage3);
+    EXPECT_EQ(form.Project().CurrentStage, 3);
+    form.Execute(TCmd::TbStage2);
+    EXPECT_EQ(form.Project().MaxDeflection, 3.75L);
+}
+
+TEST_F(WindowLifetimeTest, TableCellBeingEditedIsCommittedBySave) {
+    TMainForm form;
+    TProgramWiring wiring(form);
+    form.show();
+    const QString project = example("tieback-clay-trapezoid.tv5d");
+    ASSERT_TRUE(form.Files().OpenByName(project, 1));
+    form.Execute(TCmd::DataSoilLayer);
+    QMdiSubWindow* sub = form.mdiArea()->activeSubWindow();
+    ASSERT_NE(sub, nullptr);
+    auto* table = qobject_cast<TTableForm*>(sub->widget());
+    ASSERT_NE(table, nullptr);
+    // A text cell of the first row, typed into but not yet left.
+    TTableGrid* grid = table->grid();
+    int column = -1;
+    for (int c = 0; c < table->table()->ShownColumnCount() && column < 0; ++c)
+        if (!table->table()->ShownColumn(c)->UsesControls()) column = c;
+    ASSERT_GE(column, 0);
+    grid->setCurrentCell(0, column);
+    QTableWidgetItem* item = grid->item(0, column);
+    ASSERT_NE(item, nullptr);
+    const QString before = table->table()->ShownColumn(column)->GetText(0);
+    item->setText(QStringLiteral("1234.5"));
+    form.Execute(TCmd::TbSave);
+    const QString stored = form.Tables().NewSoil().ShownColumn(column)->GetText(0);
+    EXPECT_NE(stored, before);
+    // The file holds it: opened again, the cell shows the value entered.
+    ASSERT_TRUE(form.Files().OpenByName(project, 1));
+    EXPECT_EQ(form.Tables().NewSoil().ShownColumn(column)->GetText(0), stored);
+}
