@@ -446,6 +446,9 @@ void TMainForm::Execute(TCmd cmd) {
         break;
     case C::OptStaged:
     case C::TbStageOption:
+        // The dialog's OK writes the stages from the project in memory; the button opens no
+        // menu that would have had the active child commit into it.
+        if (cmd == C::TbStageOption) commitActiveChild();
         call(k.stagedDialog, cmd == C::OptStaged);
         UpdateStageDisplay();
         UpdateToolBar();

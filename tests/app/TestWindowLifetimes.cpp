@@ -41,11 +41,27 @@ protected:
     }
     // Opens a window of every kind the main window has.
     static void openEverything(TMainForm& form) {
-        for (TCmd c :
-             {TCmd::DataTitle, TCmd::DataWallProperties, TCmd::DataWallConfiguration,
-              TCmd::DataSurcharge, TCmd::DataConcentratedLoads, TCmd::DataTiebacks,
-              TCmd::DataSprings, TCmd::DataSoilLayer, TCmd::DataRestraints, TCmd::CompViewWall,
-              TCmd::Comp3DView, TCmd::GraphDef, TCmd::GraphMom, TCmd::GraphPY, TCmd::GraphCombine})
+        for (TCmd c : {TCmd::DataTitle,
+                       TCmd::DataWallProperties,
+                       TCmd::DataWallConfiguration,
+                       TCmd::DataSurcharge,
+                       TCmd::DataConcentratedLoads,
+                       TCmd::DataTiebacks,
+                       TCmd::DataSprings,
+                       TCmd::DataSoilLayer,
+                       TCmd::DataRestraints,
+                       TCmd::CompViewWall,
+                       TCmd::Comp3DView,
+                       TCmd::View3DDeformed,
+                       TCmd::DataExternalPY,
+                       TCmd::DataMomentEI,
+                       TCmd::DataDistLoad,
+                       TCmd::TbStageOption,
+                       TCmd::OptTextEditor,
+                       TCmd::GraphDef,
+                       TCmd::GraphMom,
+                       TCmd::GraphPY,
+                       TCmd::GraphCombine})
             form.Execute(c);
         QCoreApplication::processEvents();
     }
@@ -177,4 +193,73 @@ TEST_F(WindowLifetimeTest, TableCellBeingEditedIsCommittedBySave) {
     // The file holds it: opened again, the cell shows the value entered.
     ASSERT_TRUE(form.Files().OpenByName(project, 1));
     EXPECT_EQ(form.Tables().NewSoil().ShownColumn(column)->GetText(0), stored);
+}
+
+TEST_F(WindowLifetimeTest, DialogEntryIsSavedWhenTheProgramClosesWithYes) {
+    const QString project = example("tieback-clay-trapezoid.tv5d");
+    {
+        TMainForm form;
+        TProgramWiring wiring(form);
+        form.show();
+        ASSERT_TRUE(form.Files().OpenByName(project, 1));
+        TDataEdit* field = maxDeflectionField(form);
+        ASSERT_NE(field, nullptr);
+        field->selectAll();
+        field->insert(QStringLiteral("4.125")); // emits textEdited, as typing does
+        scope.messages.answers.push_back(TMsgAnswer::Yes);
+        EXPECT_TRUE(form.close());
+    }
+    TMainForm form;
+    TProgramWiring wiring(form);
+    ASSERT_TRUE(form.Files().OpenByName(project, 1));
+    EXPECT_EQ(form.Project().MaxDeflection, 4.125L);
+}
+
+TEST_F(WindowLifetimeTest, WindowsSurviveStageSwitchesAndAChangedStageCount) {
+    TMainForm form;
+    TProgramWiring wiring(form);
+    form.show();
+    ASSERT_TRUE(form.Files().OpenByName(example("three-stage-excavation.tv5d"), 1));
+    openEverything(form);
+    for (TCmd c : {TCmd::TbStage2, TCmd::TbStage3, TCmd::Stage1, TCmd::TbStage3}) {
+        form.Execute(c);
+        settle();
+        // Every open table window shows the stage's rows.
+        for (QMdiSubWindow* sub : form.mdiArea()->subWindowList()) {
+            auto* table = qobject_cast<TTableForm*>(sub->widget());
+            if (table == nullptr || table->table() == nullptr) continue;
+            EXPECT_EQ(table->grid()->rowCount(), table->table()->RowCount())
+                << table->windowTitle().toStdString();
+            table->grid()->setCurrentCell(table->grid()->rowCount() - 1, 0);
+            EXPECT_TRUE(table->commit());
+        }
+    }
+    scope.messages.answers.push_back(TMsgAnswer::Yes);
+    form.Execute(TCmd::StageCopyPrevious);
+    wiring.Stages().changeStageCount(2);
+    settle();
+    EXPECT_EQ(form.Project().StageCount, 2);
+    openEverything(form);
+    wiring.Stages().changeStageCount(1);
+    settle();
+    openEverything(form);
+    scope.messages.answers.push_back(TMsgAnswer::No);
+    form.Execute(TCmd::FileNew);
+    settle();
+    EXPECT_TRUE(form.mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(WindowLifetimeTest, DialogEntryIsKeptWhenTheStageButtonChangesTheStageCount) {
+    TMainForm form;
+    TProgramWiring wiring(form);
+    form.show();
+    ASSERT_TRUE(form.Files().OpenByName(example("tieback-clay-trapezoid.tv5d"), 1));
+    TDataEdit* field = maxDeflectionField(form);
+    ASSERT_NE(field, nullptr);
+    field->setText(QStringLiteral("2.5"));
+    // The tool button's staged-construction dialog, then its OK with two stages.
+    form.Execute(TCmd::TbStageOption);
+    wiring.Stages().changeStageCount(2);
+    EXPECT_EQ(form.Project().StageCount, 2);
+    EXPECT_EQ(form.Project().MaxDeflection, 2.5L);
 }
