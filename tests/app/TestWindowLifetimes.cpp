@@ -263,3 +263,27 @@ TEST_F(WindowLifetimeTest, DialogEntryIsKeptWhenTheStageButtonChangesTheStageCou
     EXPECT_EQ(form.Project().StageCount, 2);
     EXPECT_EQ(form.Project().MaxDeflection, 2.5L);
 }
+
+TEST_F(WindowLifetimeTest, OpenTableWindowShowsTheConvertedValuesAfterAUnitChange) {
+    TMainForm form;
+    TProgramWiring wiring(form);
+    form.show();
+    ASSERT_TRUE(form.Files().OpenByName(example("tieback-clay-trapezoid.tv5d"), 1));
+    form.Execute(TCmd::DataWallProperties);
+    form.Execute(TCmd::DataSoilLayer);
+    auto* table = qobject_cast<TTableForm*>(form.mdiArea()->activeSubWindow()->widget());
+    ASSERT_NE(table, nullptr);
+    const int before = form.Project().UnitSystem;
+    form.PrepareMenu(TMenuId::Options);
+    form.Execute(before == 1 ? TCmd::OptUnitsSI : TCmd::OptUnitsEnglish);
+    ASSERT_NE(form.Project().UnitSystem, before);
+    TGridTable& soil = *table->table();
+    for (int c = 0; c < soil.ShownColumnCount(); ++c) {
+        if (soil.ShownColumn(c)->UsesControls()) continue;
+        for (int r = 0; r < soil.RowCount(); ++r) {
+            ASSERT_NE(table->grid()->item(r, c), nullptr);
+            EXPECT_EQ(table->grid()->item(r, c)->text(), soil.ShownColumn(c)->GetText(r))
+                << r << "," << c;
+        }
+    }
+}
