@@ -142,9 +142,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::closeChildren() {
+    // The close query or the save has had the active child commit; the dialogs and the table
+    // windows go without a second commit (which would repeat a refused entry's message and then
+    // close the window all the same).
     call(m_commands.discardChildren);
-    m_mdiArea->closeAllSubWindows();
     Tables().CloseEditors();
+    m_mdiArea->closeAllSubWindows();
 }
 
 void TMainForm::commitActiveChild() {

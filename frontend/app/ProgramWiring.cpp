@@ -216,8 +216,8 @@ void TProgramWiring::connectResults() {
         host.UpdateToolBar = [form] { form->UpdateToolBar(); };
         host.CloseChildWindows = [form] {
             DiscardInputDialogs();
-            form->mdiArea()->closeAllSubWindows();
             form->Tables().CloseEditors();
+            form->mdiArea()->closeAllSubWindows();
         };
         host.SetPlotsLoaded = [form](bool loaded) { form->SetPlotsLoaded(loaded); };
         host.Models = models;

@@ -287,3 +287,45 @@ TEST_F(WindowLifetimeTest, OpenTableWindowShowsTheConvertedValuesAfterAUnitChang
         }
     }
 }
+
+TEST_F(WindowLifetimeTest, RefusedCellEntryIsReportedOnceAndItsWindowGoesWithNewRunAndTheEnd) {
+    const QString project = example("tieback-clay-trapezoid.tv5d");
+    auto form = std::make_unique<TMainForm>();
+    auto wiring = std::make_unique<TProgramWiring>(*form);
+    form->show();
+    ASSERT_TRUE(form->Files().OpenByName(project, 1));
+    // A cell holding text that is no number, in the active table window.
+    auto refusedEntry = [&] {
+        form->Execute(TCmd::DataSoilLayer);
+        auto* table = qobject_cast<TTableForm*>(form->mdiArea()->activeSubWindow()->widget());
+        ASSERT_NE(table, nullptr);
+        int column = -1;
+        for (int c = 0; c < table->table()->ShownColumnCount() && column < 0; ++c)
+            if (!table->table()->ShownColumn(c)->UsesControls()) column = c;
+        ASSERT_GE(column, 0);
+        table->grid()->setCurrentCell(0, column);
+        table->grid()->item(0, column)->setText(QStringLiteral("(1"));
+    };
+    refusedEntry();
+    scope.messages.answers.push_back(TMsgAnswer::No);
+    form->Execute(TCmd::FileNew);
+    settle();
+    EXPECT_TRUE(form->mdiArea()->subWindowList().isEmpty());
+    EXPECT_FALSE(form->Tables().NewSoil().EditorOpen());
+
+    ASSERT_TRUE(form->Files().OpenByName(project, 1));
+    refusedEntry();
+    form->Execute(TCmd::TbRun);
+    settle();
+    EXPECT_TRUE(form->mdiArea()->subWindowList().isEmpty());
+
+    refusedEntry();
+    scope.messages.answers.push_back(TMsgAnswer::No);
+    EXPECT_TRUE(form->close());
+    wiring.reset();
+    form.reset();
+    settle();
+    // Each refused entry was reported once, by the commit before the command.
+    EXPECT_EQ(scope.messages.informationTexts().filter(QStringLiteral("Entry could not")).size(),
+              3);
+}
