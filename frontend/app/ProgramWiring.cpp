@@ -118,6 +118,10 @@ TProgramWiring::TProgramWiring(TMainForm& form) : m_form(form) {
 }
 
 TProgramWiring::~TProgramWiring() {
+    // The hooks reach this object and its graph models; the window may outlive them (it closes
+    // its children in its own destructor).
+    m_form.Commands() = TMainCommands{};
+    if (HasCurrentProject()) CurrentProject().OnUnitsChanged = {};
     TDlgBlock::SetCloseHandler({});
     TDlgBlock::SetDeflections({});
     SetEditorPathHook({}, {});

@@ -123,6 +123,10 @@ TEST_F(WindowLifetimeTest, WindowsSurviveNewOpenRunAndTheEndOfTheProgram) {
         ASSERT_TRUE(form->Files().OpenByName(project, 1));
         openEverything(*form);
         wiring.reset();
+        // Without its wiring the window's commands do nothing.
+        form->PrepareMenu(TMenuId::Graphics);
+        form->Execute(TCmd::CompRun);
+        form->Execute(TCmd::GraphDef);
         form.reset();
         settle();
     }
