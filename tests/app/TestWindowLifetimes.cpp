@@ -333,3 +333,19 @@ TEST_F(WindowLifetimeTest, RefusedCellEntryIsReportedOnceAndItsWindowGoesWithNew
     EXPECT_EQ(scope.messages.informationTexts().filter(QStringLiteral("Entry could not")).size(),
               3);
 }
+
+TEST_F(WindowLifetimeTest, DialogEntryIsConvertedByAUnitChangeFromTheMenu) {
+    TMainForm form;
+    TProgramWiring wiring(form);
+    form.show();
+    ASSERT_TRUE(form.Files().OpenByName(example("tieback-clay-trapezoid.tv5d"), 1));
+    ASSERT_EQ(form.Project().UnitSystem, 1);
+    TDataEdit* field = maxDeflectionField(form);
+    ASSERT_NE(field, nullptr);
+    field->setText(QStringLiteral("100"));
+    form.PrepareMenu(TMenuId::Options);
+    form.Execute(TCmd::OptUnitsSI);
+    // 100 in entered before the change: 2.54 m after it, in the project and in the field.
+    EXPECT_NEAR(static_cast<double>(form.Project().MaxDeflection), 2.54, 1e-9);
+    EXPECT_NEAR(field->text().toDouble(), 2.54, 1e-6);
+}
