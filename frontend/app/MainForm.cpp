@@ -144,9 +144,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::closeChildren() {
+    // The close query or the save has had the active child commit; the dialogs and the table
+    // windows go without a second commit (which would repeat a refused entry's message and then
+    // close the window all the same).
     call(m_commands.discardChildren);
-    m_mdiArea->closeAllSubWindows();
     Tables().CloseEditors();
+    m_mdiArea->closeAllSubWindows();
 }
 
 void TMainForm::commitActiveChild() {
@@ -395,6 +398,9 @@ void TMainForm::Execute(TCmd cmd) {
     }
     const bool stageItem = cmd >= C::Stage1 && cmd <= C::Stage5;
     if (stageItem || (cmd >= C::TbStage1 && cmd <= C::TbStage5)) {
+        // The stage in memory is written and replaced: the active child commits into it first
+        // (a stage button opens no menu that would have done it).
+        commitActiveChild();
         call(k.switchStage, 1 + (stageItem ? cmd - C::Stage1 : cmd - C::TbStage1));
         UpdateStageDisplay();
         UpdateToolBar();
@@ -462,6 +468,9 @@ void TMainForm::Execute(TCmd cmd) {
         break;
     case C::OptStaged:
     case C::TbStageOption:
+        // The dialog's OK writes the stages from the project in memory; the button opens no
+        // menu that would have had the active child commit into it.
+        if (cmd == C::TbStageOption) commitActiveChild();
         call(k.stagedDialog, cmd == C::OptStaged);
         UpdateStageDisplay();
         UpdateToolBar();

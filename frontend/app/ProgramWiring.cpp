@@ -31,6 +31,7 @@
 #include "SaveGraphs.h"
 #include "StageFiles.h"
 #include "TableChartForm.h"
+#include "TableForm.h"
 #include "View3dUnit1.h"
 
 #include <QMdiArea>
@@ -117,6 +118,10 @@ TProgramWiring::TProgramWiring(TMainForm& form) : m_form(form) {
 }
 
 TProgramWiring::~TProgramWiring() {
+    // The hooks reach this object and its graph models; the window may outlive them (it closes
+    // its children in its own destructor).
+    m_form.Commands() = TMainCommands{};
+    if (HasCurrentProject()) CurrentProject().OnUnitsChanged = {};
     TDlgBlock::SetCloseHandler({});
     TDlgBlock::SetDeflections({});
     SetEditorPathHook({}, {});
@@ -133,7 +138,13 @@ void TProgramWiring::connectDialogs() {
     k.tiebacks = [] { TDlgTieback::ShowInstance(); };
     k.springs = [] { TDlgSpring::ShowInstance(); };
     k.textEditorOption = [] { TDlgOptions::ShowInstance(); };
-    k.deactivateChild = [](QWidget*) { StoreActiveDialog(); };
+    k.deactivateChild = [](QWidget* child) {
+        // A table window keeps the cell being edited until the cursor leaves it.
+        if (auto* table = qobject_cast<TTableForm*>(child))
+            table->commit();
+        else
+            StoreActiveDialog();
+    };
     k.discardChildren = [] { DiscardInputDialogs(); };
     k.optionChanged = [] { RefreshOpenDialogs(); };
 
@@ -209,8 +220,8 @@ void TProgramWiring::connectResults() {
         host.UpdateToolBar = [form] { form->UpdateToolBar(); };
         host.CloseChildWindows = [form] {
             DiscardInputDialogs();
-            form->mdiArea()->closeAllSubWindows();
             form->Tables().CloseEditors();
+            form->mdiArea()->closeAllSubWindows();
         };
         host.SetPlotsLoaded = [form](bool loaded) { form->SetPlotsLoaded(loaded); };
         host.Models = models;

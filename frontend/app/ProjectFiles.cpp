@@ -110,7 +110,7 @@ bool TProjectFiles::CloseQuery() {
         return true;
     case TMsgAnswer::Yes:
         // Going on after a save that failed would lose the changes.
-        return Save() && m_project->FileName != TProgramData::kUntitledName;
+        return saveCommitted() && m_project->FileName != TProgramData::kUntitledName;
     default:
         return false;
     }
@@ -216,6 +216,13 @@ bool TProjectFiles::write(const QString& oldFileName) {
 }
 
 bool TProjectFiles::Save() {
+    // The tool button, the shortcut and Run Analysis save without a menu opening first: the
+    // active child's pending entries would not be in the file.
+    call(m_events.commitActiveChild);
+    return saveCommitted();
+}
+
+bool TProjectFiles::saveCommitted() {
     if (m_project->StageCount > 1) call(m_commands.writeCurrentStage);
     if (SaveNeedsNewName()) return SaveAs();
     return write(m_project->FileName);

@@ -73,6 +73,8 @@ public:
 private:
     void replaceProject(std::unique_ptr<TProgramData> project);
     bool readProject(const QString& path, int formatIndex);
+    // File Save once the active child has committed its entries.
+    bool saveCommitted();
     void afterOpen(bool announce);
     bool write(const QString& oldFileName);
 

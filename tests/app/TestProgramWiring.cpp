@@ -3,17 +3,14 @@
 // stage, and the dialogs and tables the Data menu opens.
 #include "MainForm.h"
 #include "ProgramWiring.h"
+#include "WiredProgramTest.h"
 
 #include "CommandIds.h"
 #include "CurrentProject.h"
-#include "DesktopLaunch.h"
 #include "DlgProp.h"
 #include "InputDialog.h"
 #include "ProgramData.h"
-#include "ProgramSettings.h"
 #include "ProjectFiles.h"
-#include "ScriptedMessages.h"
-#include "TestSupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -32,33 +29,7 @@ namespace {
 const QString kCompleted = QStringLiteral(
     "Computations are completed. Please, check output file for results or error messages.");
 
-class ProgramWiringTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_cwd = QDir::currentPath();
-        TProgramSettings::SetFileOverride(path("settings.ini"));
-        SetFileOpener([](const QString&) { return true; });
-        SetProcessStarter([](const QString&, const QStringList&) { return true; });
-        InstallWindowServices();
-    }
-    void TearDown() override {
-        TProgramSettings::SetFileOverride(QString());
-        SetFileOpener(nullptr);
-        SetProcessStarter(nullptr);
-        QDir::setCurrent(m_cwd);
-    }
-    QString path(const char* name) const { return QString::fromStdString((dir / name).string()); }
-    QString example(const char* name) const {
-        const QString to = path(name);
-        QFile::copy(QStringLiteral(TERVANE_EXAMPLES "/") + QString::fromLatin1(name), to);
-        return to;
-    }
-    testsupport::TempDir dir;
-    test::TScriptedMessagesScope scope;
-
-private:
-    QString m_cwd;
-};
+using ProgramWiringTest = test::WiredProgramTest;
 
 } // namespace
 

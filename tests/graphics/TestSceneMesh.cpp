@@ -69,7 +69,8 @@ TEST(SceneMesh, BlocksFaceOutwardAndMergeRunsOfOneColour) {
              true);
     AddBlock(mixed, TSceneGroup::WallStrip, 1, {0, 0, 0}, {1, 1, 1}, TFill::Faces,
              scene_colors::kWallFace, false);
-    const auto& runs = BuildMesh(mixed).Batches();
+    const TMesh mixedMesh = BuildMesh(mixed);
+    const auto& runs = mixedMesh.Batches();
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_FALSE(runs[0].blend);
     EXPECT_EQ(runs[0].VertexCount(), 2 * 36);
