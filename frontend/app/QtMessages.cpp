@@ -11,7 +11,7 @@
 namespace tervane {
 
 QWidget* TQtMessages::parentWidget() const {
-    return m_parent != nullptr ? m_parent : QApplication::activeWindow();
+    return !m_parent.isNull() ? m_parent.data() : QApplication::activeWindow();
 }
 
 void TQtMessages::information(const QString& text) {

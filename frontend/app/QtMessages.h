@@ -3,6 +3,9 @@
 
 #include "Messages.h"
 
+#include <QPointer>
+#include <QWidget>
+
 namespace tervane {
 
 class TQtMessages : public TMessages {
@@ -22,7 +25,7 @@ public:
 private:
     QWidget* parentWidget() const;
     std::optional<TFileChoice> fileDialog(const TFileDialogRequest& request, bool save);
-    QWidget* m_parent;
+    QPointer<QWidget> m_parent; // cleared when the window goes
 };
 
 } // namespace tervane

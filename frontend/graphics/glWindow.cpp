@@ -4,6 +4,7 @@
 
 #include <QMetaObject>
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QOpenGLFunctions_1_1>
@@ -63,6 +64,12 @@ QSurfaceFormat TglWindow::PixelFormat() {
 
 bool TglWindow::OpenGLAvailable() {
     static const bool available = [] {
+        // The offscreen platform can hand out GLX contexts when an X display is there, but its
+        // backing store cannot compose an OpenGL widget into a window (Qt 6.4 crashes in the
+        // flush), so there the view has no drawing surface.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+            QGuiApplication::platformName() == QLatin1String("minimal"))
+            return false;
         QOpenGLContext probe;
         probe.setFormat(PixelFormat());
         return probe.create() && probe.isValid();
