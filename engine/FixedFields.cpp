@@ -138,6 +138,12 @@ int bitLength(Wide v) {
     return low != 0 ? 64 - __builtin_clzll(low) : 0;
 }
 
+// Scales the rounding below takes in 64-bit arithmetic: m 5^k for k <= 4 stays below 2^64
+// (m < 2^53, 5^4 < 2^11), and a divisor 5^-k 2^-twos of at most 63 bits keeps twice the
+// remainder below 2^64.
+constexpr int kMaxNarrowScaleUp = 4;
+constexpr int kMaxNarrowDivisorBits = 63;
+
 // The exact binary value of a normal `a` rounded to d significant digits, ties to even, as an
 // integer quotient: a = m 2^q exactly, and R = a 10^k with 10^(d-1) <= R < 10^d is the fraction
 // (m 5^k 2^(q+k)) / 1 or m 2^(q+k) / 5^-k with the powers of two moved to whichever side keeps
@@ -164,23 +170,38 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = d - 1 - e10;
         if (k > kMaxDecimalScale || k < -kMaxDecimalScale) return false;
-        Wide num = m, den = 1;
-        if (k >= 0)
-            num *= kPow5[k];
-        else
-            den = kPow5[-k];
         const int twos = q + k;
-        if (twos >= 0) {
-            if (twos > 127 - bitLength(num)) return false;
-            num <<= twos;
+        Wide quotient = 0, remainder = 0, den = 1;
+        if (twos < 0 && -twos < 64 && k >= 0 && k <= kMaxNarrowScaleUp) {
+            // The same fraction in 64 bits: m 5^k below 2^64, 2^-twos below 2^64.
+            const std::uint64_t num = m * kPow5[k];
+            const std::uint64_t unit = std::uint64_t{1} << -twos;
+            quotient = num >> -twos;
+            remainder = num & (unit - 1);
+            den = unit;
+        } else if (twos < 0 && k < 0 && -twos <= kMaxNarrowDivisorBits - bitLength(kPow5[-k])) {
+            const std::uint64_t divisor = kPow5[-k] << -twos;
+            quotient = m / divisor;
+            remainder = m % divisor;
+            den = divisor;
         } else {
-            if (-twos > 126 - bitLength(den)) return false;
-            den <<= -twos;
+            Wide num = m;
+            if (k >= 0)
+                num *= kPow5[k];
+            else
+                den = kPow5[-k];
+            if (twos >= 0) {
+                if (twos > 127 - bitLength(num)) return false;
+                num <<= twos;
+            } else {
+                if (-twos > 126 - bitLength(den)) return false;
+                den <<= -twos;
+            }
+            // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
+            const int shift = k >= 0 && twos < 0 ? -twos : 0;
+            quotient = k >= 0 ? num >> shift : num / den;
+            remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
         }
-        // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
-        const int shift = k >= 0 && twos < 0 ? -twos : 0;
-        Wide quotient = k >= 0 ? num >> shift : num / den;
-        const Wide remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
         if (quotient < low) {
             --e10;
             continue;

@@ -185,3 +185,22 @@ TEST(FixedFields, FFieldsMatchTheExactConversionAtEveryScale) {
         }
     }
 }
+
+TEST(FixedFields, EFieldsAtRoundingTiesOfEveryScaleTheNarrowArithmeticTakes) {
+    // Exact ties and their neighbours (n + 1/2 units of the last digit, as far as binary holds
+    // them) and values whose digits sit around a power of ten, over the scales rounded in 64
+    // bits and the ones beyond them, for 1 .. 6 digits.
+    std::mt19937_64 rng(77);
+    for (int k = 0; k < 20000; ++k) {
+        const int d = 1 + static_cast<int>(rng() % 6);
+        const int decade = static_cast<int>(rng() % 40) - 12;
+        const double unit = std::pow(10.0, decade - d);
+        const double tie = (static_cast<double>(rng() % 900000) + 0.5) * unit;
+        for (double v : {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300),
+                         std::pow(10.0, decade), std::nextafter(std::pow(10.0, decade), 0.0)}) {
+            const std::string exact = exactE(v, d);
+            ASSERT_EQ(E(v, d + 8, d), std::string(d + 8 - exact.size(), ' ') + exact)
+                << std::hexfloat << v << " d=" << d;
+        }
+    }
+}
