@@ -43,13 +43,18 @@ void solveRecursion(const StationData& st, const WallRecord& wall, SolverWork& w
     }
     work.slopeOpen = false;
 
+    // The coefficients of the two stations above are carried in registers: each station's
+    // pivot waits on the one before it, and a round trip through the arrays would lengthen
+    // that chain. The arrays still receive every value, for the backward pass.
+    double a1 = A[-2], b1 = B[-2], c1 = C[-2]; // station s-1
+    double a2 = A[-3], b2 = B[-3], c2 = C[-3]; // station s-2
     for (int s = -1; s <= n + 1; ++s) {
         const FiveTermEquation eq = equationAt(work.equations, work.qWork, work.sWork, h, s);
-        const double g = eq.a * B[s - 2] + eq.b;
-        const double k = negativeReciprocal(eq.a * A[s - 2] + g * B[s - 1] + eq.c);
-        A[s] = eq.e * k;
-        B[s] = (g * A[s - 1] + eq.d) * k;
-        C[s] = (g * C[s - 1] + eq.a * C[s - 2] - eq.f) * k;
+        const double g = eq.a * b2 + eq.b;
+        const double k = negativeReciprocal(eq.a * a2 + g * b1 + eq.c);
+        double as = eq.e * k;
+        double bs = (g * a1 + eq.d) * k;
+        double cs = (g * c1 + eq.a * c2 - eq.f) * k;
 
         switch (st.code[s]) {
         case kCodeFree:
@@ -58,12 +63,12 @@ void solveRecursion(const StationData& st, const WallRecord& wall, SolverWork& w
             work.slopeOpen = true;
             work.slopeOpenStation = s;
             work.k3 = k;
-            work.A3 = A[s];
-            work.B3 = B[s];
-            work.C3 = C[s];
-            A[s] = 1.0;
-            B[s] = 0.0;
-            C[s] = -twoH * st.boundarySlope[s];
+            work.A3 = as;
+            work.B3 = bs;
+            work.C3 = cs;
+            as = 1.0;
+            bs = 0.0;
+            cs = -twoH * st.boundarySlope[s];
             break;
         case kCodeSlopeLast: {
             // Only the partner opened two stations above can be closed; a slope triple whose
@@ -74,20 +79,28 @@ void solveRecursion(const StationData& st, const WallRecord& wall, SolverWork& w
             // k/k3 taken first rounds differently); a zero k3 contributes nothing.
             const double k3 = work.k3;
             const auto scaled = [k, k3](double term) { return k3 == 0.0 ? 0.0 : term * k / k3; };
-            const double denominator = 1.0 - scaled(work.B3 * B[s - 1] + work.A3 - 1.0);
+            const double denominator = 1.0 - scaled(work.B3 * b1 + work.A3 - 1.0);
             const double gFactor = denominator == 0.0 ? 0.0 : 1.0 / denominator;
-            A[s] = gFactor * A[s];
-            B[s] = gFactor * (scaled(work.B3 * A[s - 1]) + B[s]);
-            C[s] = gFactor *
-                   (scaled(twoH * st.boundarySlope[s] + work.C3 + work.B3 * C[s - 1]) + C[s]);
+            as = gFactor * as;
+            bs = gFactor * (scaled(work.B3 * a1) + bs);
+            cs = gFactor * (scaled(twoH * st.boundarySlope[s] + work.C3 + work.B3 * c1) + cs);
             break;
         }
         default: // 2, 4 and any other code: a specified deflection
-            A[s] = 0.0;
-            B[s] = 0.0;
-            C[s] = st.boundaryDeflection[s];
+            as = 0.0;
+            bs = 0.0;
+            cs = st.boundaryDeflection[s];
             break;
         }
+        A[s] = as;
+        B[s] = bs;
+        C[s] = cs;
+        a2 = a1;
+        b2 = b1;
+        c2 = c1;
+        a1 = as;
+        b1 = bs;
+        c1 = cs;
     }
 
     // Backward pass from the two stations below the wall, which stay undeflected.

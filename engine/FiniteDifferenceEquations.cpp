@@ -60,17 +60,4 @@ void prepareEquationTerms(const StationData& st, double h, int n, FixedEquationT
     }
 }
 
-FiveTermEquation equationAt(const FixedEquationTerms& t, const StationArray<double>& qWork,
-                            const StationArray<double>& sWork, double h, int s) {
-    const double h3 = h * h * h;
-    FiveTermEquation eq;
-    eq.a = t.a[s];
-    eq.b = t.b[s];
-    eq.c = t.cFixed[s] + h3 * sWork[s] + t.cSlope[s];
-    eq.d = t.d[s];
-    eq.e = t.e[s];
-    eq.f = h3 * qWork[s] - t.fCouple[s];
-    return eq;
-}
-
 } // namespace tervane

@@ -32,6 +32,7 @@ void appendRight(std::string& out, std::string_view body, int w) {
 
 // Non-finite values are written as the Fortran runtime writes them, or asterisks when too narrow.
 bool appendNonFinite(std::string& out, double v, int w) {
+    if (std::isfinite(v)) return false;
     if (std::isnan(v)) {
         appendRight(out, "NaN", w);
         return true;
@@ -94,6 +95,21 @@ int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
     return n;
 }
 
+// The n lowest decimal digits of r, zero-padded, most significant first; 32-bit steps while
+// the rest fits them.
+void writeDigits(std::uint64_t r, int n, char* digits) {
+    int i = n - 1;
+    for (; i >= 0 && r > 0xffffffffu; --i) {
+        digits[i] = static_cast<char>('0' + r % 10);
+        r /= 10;
+    }
+    auto r32 = static_cast<std::uint32_t>(r);
+    for (; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + r32 % 10);
+        r32 /= 10;
+    }
+}
+
 // Most significant digits the integer rounding below serves, and the widest decimal scaling it
 // takes (10^27: 5^27 still fits 64 bits, so every product stays inside 128 bits).
 constexpr int kMaxIntegerRoundedDigits = 15;
@@ -108,12 +124,25 @@ constexpr std::uint64_t powerOf(std::uint64_t base, int n) {
     return v;
 }
 
+constexpr std::uint64_t kPow5[kMaxDecimalScale + 1] = {
+    powerOf(5, 0),  powerOf(5, 1),  powerOf(5, 2),  powerOf(5, 3),  powerOf(5, 4),  powerOf(5, 5),
+    powerOf(5, 6),  powerOf(5, 7),  powerOf(5, 8),  powerOf(5, 9),  powerOf(5, 10), powerOf(5, 11),
+    powerOf(5, 12), powerOf(5, 13), powerOf(5, 14), powerOf(5, 15), powerOf(5, 16), powerOf(5, 17),
+    powerOf(5, 18), powerOf(5, 19), powerOf(5, 20), powerOf(5, 21), powerOf(5, 22), powerOf(5, 23),
+    powerOf(5, 24), powerOf(5, 25), powerOf(5, 26), powerOf(5, 27)};
+
 int bitLength(Wide v) {
     const auto high = static_cast<std::uint64_t>(v >> 64);
     const auto low = static_cast<std::uint64_t>(v);
     if (high != 0) return 128 - __builtin_clzll(high);
     return low != 0 ? 64 - __builtin_clzll(low) : 0;
 }
+
+// Scales the rounding below takes in 64-bit arithmetic: m 5^k for k <= 4 stays below 2^64
+// (m < 2^53, 5^4 < 2^11), and a divisor 5^-k 2^-twos of at most 63 bits keeps twice the
+// remainder below 2^64.
+constexpr int kMaxNarrowScaleUp = 4;
+constexpr int kMaxNarrowDivisorBits = 63;
 
 // The exact binary value of a normal `a` rounded to d significant digits, ties to even, as an
 // integer quotient: a = m 2^q exactly, and R = a 10^k with 10^(d-1) <= R < 10^d is the fraction
@@ -124,13 +153,6 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
     if (d > kMaxIntegerRoundedDigits || !(a >= std::numeric_limits<double>::min()) ||
         !(a <= std::numeric_limits<double>::max()))
         return false;
-    static constexpr std::uint64_t kPow5[kMaxDecimalScale + 1] = {
-        powerOf(5, 0),  powerOf(5, 1),  powerOf(5, 2),  powerOf(5, 3),  powerOf(5, 4),
-        powerOf(5, 5),  powerOf(5, 6),  powerOf(5, 7),  powerOf(5, 8),  powerOf(5, 9),
-        powerOf(5, 10), powerOf(5, 11), powerOf(5, 12), powerOf(5, 13), powerOf(5, 14),
-        powerOf(5, 15), powerOf(5, 16), powerOf(5, 17), powerOf(5, 18), powerOf(5, 19),
-        powerOf(5, 20), powerOf(5, 21), powerOf(5, 22), powerOf(5, 23), powerOf(5, 24),
-        powerOf(5, 25), powerOf(5, 26), powerOf(5, 27)};
     std::uint64_t bits = 0;
     std::memcpy(&bits, &a, sizeof bits);
     const int biased = static_cast<int>(bits >> 52) & 0x7ff;
@@ -148,23 +170,38 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = d - 1 - e10;
         if (k > kMaxDecimalScale || k < -kMaxDecimalScale) return false;
-        Wide num = m, den = 1;
-        if (k >= 0)
-            num *= kPow5[k];
-        else
-            den = kPow5[-k];
         const int twos = q + k;
-        if (twos >= 0) {
-            if (twos > 127 - bitLength(num)) return false;
-            num <<= twos;
+        Wide quotient = 0, remainder = 0, den = 1;
+        if (twos < 0 && -twos < 64 && k >= 0 && k <= kMaxNarrowScaleUp) {
+            // The same fraction in 64 bits: m 5^k below 2^64, 2^-twos below 2^64.
+            const std::uint64_t num = m * kPow5[k];
+            const std::uint64_t unit = std::uint64_t{1} << -twos;
+            quotient = num >> -twos;
+            remainder = num & (unit - 1);
+            den = unit;
+        } else if (twos < 0 && k < 0 && -twos <= kMaxNarrowDivisorBits - bitLength(kPow5[-k])) {
+            const std::uint64_t divisor = kPow5[-k] << -twos;
+            quotient = m / divisor;
+            remainder = m % divisor;
+            den = divisor;
         } else {
-            if (-twos > 126 - bitLength(den)) return false;
-            den <<= -twos;
+            Wide num = m;
+            if (k >= 0)
+                num *= kPow5[k];
+            else
+                den = kPow5[-k];
+            if (twos >= 0) {
+                if (twos > 127 - bitLength(num)) return false;
+                num <<= twos;
+            } else {
+                if (-twos > 126 - bitLength(den)) return false;
+                den <<= -twos;
+            }
+            // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
+            const int shift = k >= 0 && twos < 0 ? -twos : 0;
+            quotient = k >= 0 ? num >> shift : num / den;
+            remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
         }
-        // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
-        const int shift = k >= 0 && twos < 0 ? -twos : 0;
-        Wide quotient = k >= 0 ? num >> shift : num / den;
-        const Wide remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
         if (quotient < low) {
             --e10;
             continue;
@@ -188,6 +225,57 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
         return true;
     }
     return false;
+}
+
+// Most decimals and integer digits the integer fixed-point rounding below serves.
+constexpr int kMaxIntegerFixedDecimals = 17;
+constexpr int kMaxIntegerFixedDigits = 19;
+
+// The text to_chars writes for a non-negative `a` in fixed notation with d decimals ("12.345",
+// "0.050", "7" for d = 0): the exact binary value a = m 2^q times 10^d is m 5^d 2^(q+d), rounded
+// to an integer (ties to even) by a shift, and its digits get the point before the last d.
+// False for a subnormal value or a result beyond 19 digits; the caller then converts in full.
+bool integerFixed(double a, int d, char* text, std::size_t& n) {
+    if (d > kMaxIntegerFixedDecimals) return false;
+    std::uint64_t result = 0;
+    if (a != 0.0) {
+        if (!(a >= std::numeric_limits<double>::min())) return false;
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &a, sizeof bits);
+        const int biased = static_cast<int>(bits >> 52) & 0x7ff;
+        const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+        const Wide num = static_cast<Wide>(m) * kPow5[d];
+        const int twos = biased - 1075 + d;
+        Wide quotient = 0;
+        if (twos >= 0) {
+            if (bitLength(num) + twos > 64) return false;
+            quotient = num << twos;
+        } else if (-twos < 128) {
+            const int shift = -twos;
+            quotient = num >> shift;
+            const Wide remainder = num & ((Wide{1} << shift) - 1);
+            const Wide half = Wide{1} << (shift - 1);
+            if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
+        } // else: below half a unit of the last decimal, which rounds to zero
+        if (bitLength(quotient) > 63) return false;
+        result = static_cast<std::uint64_t>(quotient);
+    }
+    char digits[kMaxIntegerFixedDigits + kMaxIntegerFixedDecimals + 2];
+    int count = 0;
+    for (std::uint64_t r = result; r > 0; r /= 10)
+        ++count;
+    count = std::max(count, d + 1); // at least "0" before the point
+    if (count > kMaxIntegerFixedDigits + kMaxIntegerFixedDecimals) return false;
+    writeDigits(result, count, digits);
+    const int whole = count - d;
+    std::memcpy(text, digits, static_cast<std::size_t>(whole));
+    n = static_cast<std::size_t>(whole);
+    if (d > 0) {
+        text[n++] = '.';
+        std::memcpy(text + n, digits + whole, static_cast<std::size_t>(d));
+        n += static_cast<std::size_t>(d);
+    }
+    return true;
 }
 
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
@@ -285,11 +373,15 @@ void appendF(std::string& out, double v, int w, int d) {
         return;
     }
     char fixedText[160];
-    const auto r =
-        std::to_chars(fixedText, fixedText + sizeof fixedText, a, std::chars_format::fixed, d);
+    std::size_t n = 0;
+    if (!integerFixed(a, d, fixedText, n)) {
+        const auto r =
+            std::to_chars(fixedText, fixedText + sizeof fixedText, a, std::chars_format::fixed, d);
+        n = static_cast<std::size_t>(r.ptr - fixedText);
+    }
     Buffer b;
     if (negative) b.put('-');
-    b.put(fixedText, r.ptr);
+    b.put(fixedText, fixedText + n);
     if (d == 0) b.put('.');
     appendRight(out, fitLeadingZero(b, negative, w), w);
 }

@@ -73,13 +73,25 @@ namespace {
 constexpr int kMaxFastDigits = 15;
 constexpr int kMaxFastExponent = 22;
 
+constexpr double kFastPow10[kMaxFastExponent + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// m 10^scale with one rounding, for m < 2^53 and |scale| <= kMaxFastExponent.
+double scaledDecimal(std::uint64_t m, int scale, bool negative) {
+    const double md = static_cast<double>(m);
+    const double v = scale >= 0 ? md * kFastPow10[scale] : md / kFastPow10[-scale];
+    return negative ? -v : v;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // The common numbers of the data and scratch files ("0.123E+02", "-12.5", "3") read without the
 // general conversion, with its result: one rounding of exact operands. Anything else (more
 // digits, a wide exponent, an unusual form) is left to the general conversion: false.
 bool fastReal(std::string_view t, double& value) {
-    static constexpr double kPow10[kMaxFastExponent + 1] = {
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
@@ -116,13 +128,36 @@ bool fastReal(std::string_view t, double& value) {
         scale += negativeExponent ? -e : e;
     }
     if (scale > kMaxFastExponent || scale < -kMaxFastExponent) return false;
-    const double md = static_cast<double>(m);
-    const double v = scale >= 0 ? md * kPow10[scale] : md / kPow10[-scale];
-    value = negative ? -v : v;
+    value = scaledDecimal(m, scale, negative);
     return true;
 }
 
 } // namespace
+
+// The same digits and scale as fastReal takes from such a text, found without its general loop:
+// the fields of the scratch tables are read back thousands at a time.
+bool exponentFieldAt(std::string_view t, std::size_t& length, double& value) {
+    std::size_t i = 0;
+    const bool negative = !t.empty() && t[0] == '-';
+    if (negative) ++i;
+    if (t.size() < i + 2 || t[i] != '0' || t[i + 1] != '.') return false;
+    i += 2;
+    std::uint64_t m = 0;
+    int digits = 0;
+    for (; i < t.size() && isDigit(t[i]); ++i) {
+        if (++digits > kMaxFastDigits) return false;
+        m = 10 * m + static_cast<std::uint64_t>(t[i] - '0');
+    }
+    if (digits == 0 || t.size() < i + 4 || t[i] != 'E' || (t[i + 1] != '+' && t[i + 1] != '-') ||
+        !isDigit(t[i + 2]) || !isDigit(t[i + 3]))
+        return false;
+    const int e = 10 * (t[i + 2] - '0') + (t[i + 3] - '0');
+    const int scale = (t[i + 1] == '-' ? -e : e) - digits;
+    if (scale > kMaxFastExponent || scale < -kMaxFastExponent) return false;
+    length = i + 4;
+    value = scaledDecimal(m, scale, negative);
+    return true;
+}
 
 bool parseReal(std::string_view text, double& value) {
     if (text.size() <= kMaxNumberText && fastReal(text, value)) return true;
@@ -183,11 +218,15 @@ void FreeReader::begin() {
     m_inRead = true;
 }
 
-std::string_view FreeReader::nextToken() {
+void FreeReader::skipSeparators() {
     while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
         if (m_text[m_pos] == '\n') ++m_line;
         ++m_pos;
     }
+}
+
+std::string_view FreeReader::nextToken() {
+    skipSeparators();
     if (m_pos >= m_text.size()) failEnd();
     const std::size_t start = m_pos;
     while (m_pos < m_text.size() && !isSeparator(m_text[m_pos]))
@@ -208,6 +247,16 @@ std::int32_t FreeReader::integer() {
 }
 
 double FreeReader::real() {
+    skipSeparators();
+    // A whole token in the engine's own E-field shape is taken as it stands.
+    const std::string_view rest = std::string_view(m_text).substr(m_pos);
+    std::size_t length = 0;
+    double field = 0.0;
+    if (exponentFieldAt(rest, length, field) &&
+        (length == rest.size() || isSeparator(rest[length]))) {
+        m_pos += length;
+        return field;
+    }
     const std::string_view token = nextToken();
     double v = 0.0;
     if (!parseReal(token, v))

@@ -42,6 +42,7 @@ public:
 
 private:
     std::string_view nextToken();
+    void skipSeparators();
     [[noreturn]] void failEnd() const;
     [[noreturn]] void failValue(std::string_view token, const char* kind) const;
 
@@ -59,5 +60,10 @@ bool parseInt32(std::string_view text, std::int32_t& value);
 inline constexpr std::size_t kMaxNumberText = 64;
 bool parseReal(std::string_view text, double& value);
 bool isOutOfRange(std::string_view text);
+// The number at `text`'s start when it has the shape the engine writes its E fields in,
+// [-]0.ddd...E+xx (1 to 15 digits, a two-digit exponent), with a decimal scale a single exact
+// rounding covers: sets its length and value, the value parseReal gives for those characters.
+// False for any other text (the caller then reads the token in full).
+bool exponentFieldAt(std::string_view text, std::size_t& length, double& value);
 
 } // namespace tervane

@@ -37,11 +37,29 @@ void ScratchRecords::reset(std::string content, std::string what) {
 // follows a digit. A field whose exponent has three digits carries no exponent letter
 // ("0.480-103"): a sign after the mantissa of a number that has a point and no exponent yet is
 // that exponent, and the returned text gets its letter back ("0.480E-103").
-std::string_view ScratchRecords::nextNumberText() {
+void ScratchRecords::skipSeparators() {
     while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
         if (m_text[m_pos] == '\n') ++m_line;
         ++m_pos;
     }
+}
+
+// A number in the engine's own E-field shape ends where nextNumberText would end it: at the
+// file's end, a separator, or the sign of a field written next to it.
+bool ScratchRecords::exponentField(double& value) {
+    const std::string_view rest = std::string_view(m_text).substr(m_pos);
+    std::size_t length = 0;
+    if (!exponentFieldAt(rest, length, value)) return false;
+    if (length < rest.size()) {
+        const char next = rest[length];
+        if (!isSeparator(next) && next != '-' && next != '+') return false;
+    }
+    m_pos += length;
+    return true;
+}
+
+std::string_view ScratchRecords::nextNumberText() {
+    skipSeparators();
     if (m_pos >= m_text.size()) failEnd();
     const std::size_t start = m_pos++;
     bool hasPoint = m_text[start] == '.';
@@ -78,6 +96,8 @@ void ScratchRecords::endRecord() {
 
 void ScratchRecords::numbers(double* out, int n) {
     for (int k = 0; k < n; ++k) {
+        skipSeparators();
+        if (exponentField(out[k])) continue;
         const std::string_view t = nextNumberText();
         if (!parseReal(t, out[k]))
             throw ProblemStop("     ERROR STOP -- " + m_what + " LINE " + std::to_string(m_line) +

@@ -25,6 +25,8 @@ public:
 
 private:
     std::string_view nextNumberText();
+    void skipSeparators();
+    bool exponentField(double& value);
     void endRecord();
     [[noreturn]] void failEnd() const;
 

@@ -8,7 +8,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 using tervane::FreeReader;
 using tervane::ProblemStop;
@@ -129,4 +132,104 @@ TEST(FreeReader, RealsReadTheSameWhateverTheirDigitsAndExponents) {
     double v = 0.0;
     for (const char* bad : {"1e", "1e+", "1.2.3", ".", "-", "1x"})
         EXPECT_FALSE(tervane::parseReal(bad, v)) << bad;
+}
+
+namespace {
+
+// A random number text near the engine's E-field shape: mostly "[-]0.dddE+xx" of 1 to 17 digits
+// and exponents 0 to 99 (some beyond the fast scales), sometimes spoilt by a change that makes it
+// another form (a letter D, a lower-case e, a missing digit, a leading plus, extra characters).
+std::string randomFieldText(std::mt19937_64& rng) {
+    std::uniform_int_distribution<int> pick(0, 99);
+    std::string t;
+    if (pick(rng) < 50) t += '-';
+    t += "0.";
+    const int digits = 1 + pick(rng) % 17;
+    for (int k = 0; k < digits; ++k)
+        t += static_cast<char>('0' + pick(rng) % 10);
+    t += 'E';
+    t += pick(rng) < 50 ? '-' : '+';
+    const int e = pick(rng) < 80 ? pick(rng) % 30 : pick(rng);
+    t += static_cast<char>('0' + e / 10);
+    t += static_cast<char>('0' + e % 10);
+    switch (pick(rng) % 12) {
+    case 0:
+        t[t.find('E')] = 'D';
+        break;
+    case 1:
+        t[t.find('E')] = 'e';
+        break;
+    case 2:
+        t.pop_back();
+        break;
+    case 3:
+        t.insert(0, "+");
+        break;
+    case 4:
+        t += std::to_string(pick(rng) % 10);
+        break;
+    case 5:
+        t.erase(t.find('.') - 1, 1);
+        break;
+    default:
+        break;
+    }
+    return t;
+}
+
+bool sameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+TEST(FreeReader, ExponentFieldsReadExactlyAsTheGeneralConversion) {
+    std::mt19937_64 rng(20151);
+    int taken = 0;
+    for (int n = 0; n < 200000; ++n) {
+        const std::string t = randomFieldText(rng);
+        std::size_t length = 0;
+        double fast = 0.0;
+        if (!tervane::exponentFieldAt(t, length, fast)) continue;
+        ++taken;
+        double general = 0.0;
+        ASSERT_TRUE(tervane::parseReal(std::string_view(t).substr(0, length), general)) << t;
+        ASSERT_TRUE(sameBits(fast, general)) << t;
+    }
+    EXPECT_GT(taken, 50000); // the shape the engine writes is the common case
+    std::size_t length = 0;
+    double v = 0.0;
+    EXPECT_FALSE(tervane::exponentFieldAt("0.480-103", length, v));
+    EXPECT_FALSE(tervane::exponentFieldAt("0.1D+01", length, v));
+    EXPECT_FALSE(tervane::exponentFieldAt("0.123E+4", length, v));
+    ASSERT_TRUE(tervane::exponentFieldAt("-0.000E+00", length, v));
+    EXPECT_TRUE(std::signbit(v));
+}
+
+TEST(FreeReader, RecordsOfFieldsReadAsTokenByToken) {
+    // The fast path and the general token read must split and convert a record alike, whatever
+    // follows a field: blanks, commas, line ends or characters that make it another token.
+    std::mt19937_64 rng(7);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        std::vector<std::string> tokens;
+        for (int k = 0; k < 40; ++k) {
+            std::string t = randomFieldText(rng);
+            double check = 0.0;
+            if (!tervane::parseReal(t, check)) t = "0.5E+01";
+            tokens.push_back(t);
+            text += t;
+            text += (rng() % 4 == 0) ? "\n" : (rng() % 3 == 0 ? "," : "  ");
+        }
+        FreeReader r;
+        r.reset(text, "QKTEMP.001");
+        r.begin();
+        for (const std::string& t : tokens) {
+            double expected = 0.0;
+            ASSERT_TRUE(tervane::parseReal(t, expected));
+            ASSERT_TRUE(sameBits(r.real(), expected)) << t;
+        }
+        r.end();
+        EXPECT_TRUE(r.atEnd());
+    }
 }

@@ -10,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <memory>
+#include <random>
+#include <vector>
 
 using namespace testsupport;
 
@@ -210,4 +214,37 @@ TEST(ScratchTables, AbuttingFieldsAndThreeDigitExponents) {
     EXPECT_DOUBLE_EQ(v[3], 2.5e150);
     EXPECT_DOUBLE_EQ(v[4], 0.5e-3);
     EXPECT_EQ(r.integer(), 7);
+}
+
+TEST(ScratchTables, RandomRecordsOfAbuttingFieldsReadAsTheirTexts) {
+    // E10.3 fields side by side (a negative one abuts its neighbour), with exponents of two and
+    // three digits: each number reads as the general conversion reads its own text.
+    std::mt19937_64 rng(2015);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> decade(-120, 120);
+    std::string file;
+    std::vector<double> expected;
+    for (int row = 0; row < 400; ++row) {
+        tervane::fixed::Line line;
+        for (int k = 0; k < 4; ++k) {
+            const double v =
+                mantissa(rng) * std::pow(10.0, rng() % 3 == 0 ? decade(rng) : decade(rng) % 8);
+            line.e(v, 10, 3);
+            std::string text = tervane::fixed::E(v, 10, 3);
+            text.erase(0, text.find_first_not_of(' '));
+            if (text.find('E') == std::string::npos) text.insert(text.find_last_of("+-"), "E");
+            double d = 0.0;
+            ASSERT_TRUE(tervane::parseReal(text, d)) << text;
+            expected.push_back(d);
+        }
+        file += line.str() + "\n";
+    }
+    tervane::ScratchRecords r;
+    r.reset(file, "SOILDATA");
+    for (std::size_t k = 0; k < expected.size(); k += 4) {
+        double v[4] = {};
+        r.numbers(v, 4);
+        for (int j = 0; j < 4; ++j)
+            ASSERT_EQ(std::memcmp(&v[j], &expected[k + j], sizeof(double)), 0) << k;
+    }
 }
