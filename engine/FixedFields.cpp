@@ -26,8 +26,10 @@ void appendRight(std::string& out, std::string_view body, int w) {
         appendStars(out, w);
         return;
     }
-    out.append(static_cast<std::size_t>(w) - body.size(), ' ');
-    out.append(body);
+    // One append of the whole blank field, the text copied over its right end.
+    const std::size_t end = out.size() + static_cast<std::size_t>(w);
+    out.append(static_cast<std::size_t>(w), ' ');
+    std::memcpy(out.data() + (end - body.size()), body.data(), body.size());
 }
 
 // Non-finite values are written as the Fortran runtime writes them, or asterisks when too narrow.
@@ -287,7 +289,14 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
     }
     const bool negative = std::signbit(v);
     const double a = std::fabs(v);
-    char digits[kMaxFractionDigits + 1];
+    // [-]0.digits, then the exponent: a letter and two digits, or three digits without it. The
+    // digits are written in their place in the text.
+    char text[kMaxFractionDigits + 8];
+    std::size_t n = 0;
+    if (negative) text[n++] = '-';
+    text[n++] = '0';
+    text[n++] = '.';
+    char* const digits = text + n;
     int exponent = 0;
     if (a == 0.0) {
         std::fill(digits, digits + d, '0');
@@ -304,13 +313,6 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
         appendStars(out, w);
         return;
     }
-    // [-]0.digits, then the exponent: a letter and two digits, or three digits without it.
-    char text[kMaxFractionDigits + 8];
-    std::size_t n = 0;
-    if (negative) text[n++] = '-';
-    text[n++] = '0';
-    text[n++] = '.';
-    std::memcpy(text + n, digits, static_cast<std::size_t>(d));
     n += static_cast<std::size_t>(d);
     if (ae <= 99) text[n++] = letter;
     text[n++] = exponent < 0 ? '-' : '+';
