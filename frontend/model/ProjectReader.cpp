@@ -118,7 +118,10 @@ void TProgramData::readHeader(TWordReader& reader, bool longTerm) {
     MaxDeflection = in.number();
     Tolerance = in.number();
     FreeHeight = in.number();
-    if (layout.tiebacks) in.number(); // the active width again; taken from the earth-pressure line
+    // The wall width sizes the tieback springs. It is the only width of a file without an
+    // earth-pressure line (user-specified pressure, external p-y curves); that line, when it
+    // follows, sets it again.
+    if (layout.tiebacks) ActiveWidth = in.number();
 }
 
 void TProgramData::readTables(TWordReader& reader, bool longTerm) {
