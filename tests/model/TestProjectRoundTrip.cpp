@@ -163,3 +163,32 @@ TEST(ProjectRoundTrip, EveryExampleAnalysesAsBeforeAfterOpenAndSave) {
     EXPECT_GT(staged, 0) << "no staged example was read and written stage by stage";
 }
 
+// Curves generated from the soil layers, a load at the top and no earth pressure (load option 0,
+// p-y option 2): the layers stay in use and are written back, in the long-term block too.
+TEST(ProjectRoundTrip, GeneratedCurvesWithoutEarthPressureSurviveOpenAndSave) {
+    const fs::path handWritten = dataPath("top-load-generated-curves.tv5d");
+    {
+        TProjectTables tables;
+        TProgramData p(tables, qpath(handWritten), 1);
+        EXPECT_EQ(p.GeneratePYCurves, 1);
+        EXPECT_FALSE(p.GeneratedPressure || p.UserPressureTable);
+        EXPECT_EQ(tables.NewSoil().RowCount(), 1);
+        EXPECT_EQ(lines(p.SaveText().toStdString()).at(1), "1 0\t1\t0\t0\t2 0 1 0 0\r");
+    }
+    expectSameResultsAfterOpenAndSave(handWritten);
+
+    // The long-term block repeats the project's title; a different one there does not replace it.
+    const std::string block = readFile(handWritten);
+    const std::string body = block.substr(0, block.size() - 3);
+    const std::string title = body.substr(0, body.find('\r'));
+    TempDir dir;
+    writeFile(dir / "long-term.tv5d",
+              body + "9\r\nLong-term" + body.substr(title.size()) + "0\r\n");
+    TProjectTables tables;
+    TProgramData p(tables, qpath(dir / "long-term.tv5d"), 1);
+    EXPECT_EQ(p.Title.toStdString(), title);
+    const auto saved = lines(p.SaveText().toStdString());
+    const auto second = std::find(saved.begin() + 1, saved.end(), title + "\r");
+    ASSERT_NE(second, saved.end());
+    EXPECT_EQ(*(second + 1), "1 0\t1\t0\t0\t2 0 1 0 0\r"); // still no earth pressure
+}
