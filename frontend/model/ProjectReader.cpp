@@ -71,7 +71,9 @@ void TProgramData::readFile(TWordReader& reader) {
 }
 
 void TProgramData::readBlock(TWordReader& reader, bool longTerm) {
-    Title = reader.ReadLine();
+    // The project's title is the first block's; the long-term block repeats it.
+    const QString title = reader.ReadLine();
+    if (!longTerm) Title = title;
     readHeader(reader, longTerm);
     readTables(reader, longTerm);
     if (static_cast<double>(ActivePressureFactor) == kOldActivePressureFactor)
@@ -94,7 +96,9 @@ void TProgramData::readHeader(TWordReader& reader, bool longTerm) {
     if (!longTerm) EarthPressureMethod = LoadOption;
     PYOption = in.integer();
     GeneratedPressure = LoadOption > 1;
-    GeneratePYCurves = (PYOption == 2 && LoadOption != 0) ? 1 : 0;
+    // Curves generated from the soil layers without any earth pressure (load option 0) are
+    // generated all the same: the layers are read below and written back.
+    GeneratePYCurves = PYOption == 2 ? 1 : 0;
     if (LoadOption == 1) GeneratedPressure = false;
     UserPressureTable = LoadOption == 1;
     if (PYOption == 1) ApplyExternalPY = true;
@@ -118,7 +122,10 @@ void TProgramData::readHeader(TWordReader& reader, bool longTerm) {
     MaxDeflection = in.number();
     Tolerance = in.number();
     FreeHeight = in.number();
-    if (layout.tiebacks) in.number(); // the active width again; taken from the earth-pressure line
+    // The wall width sizes the tieback springs. It is the only width of a file without an
+    // earth-pressure line (user-specified pressure, external p-y curves); that line, when it
+    // follows, sets it again.
+    if (layout.tiebacks) ActiveWidth = in.number();
 }
 
 void TProgramData::readTables(TWordReader& reader, bool longTerm) {

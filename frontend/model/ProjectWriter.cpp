@@ -68,9 +68,10 @@ void TProgramData::writeBlock(QByteArray& out, TBlockKind kind) {
     if (!ApplyExternalPY) t.PYCurves2().SetRowCount(0);
 
     // Header options. A generated pressure is always written as 2 in the long-term block and in
-    // a stage file.
+    // a stage file. A project without earth pressure (method 0, read from a file of load option 0)
+    // keeps none in every block.
     int method = EarthPressureMethod;
-    if (longTerm) method = 2;
+    if (longTerm && EarthPressureMethod != 0) method = 2;
     if (kind == TBlockKind::Stage) method = std::min(EarthPressureMethod, 2);
     int loadOption = 0;
     if (!UserPressureTable) {
