@@ -2,8 +2,8 @@
 // under axial compression (P-delta), a wall on springs with a rotational spring at its top, the
 // jump of the moment at a couple inside a wall on springs, and a cantilever whose stiffness
 // follows a cracking moment-EI relation. Each is solved at three increment lengths, so that the
-// error shows its second order (a ratio of about 4 when h halves), and the report's result row
-// carries the deflection the solver found.
+// error shows its order (a ratio of about 4 when h halves for second order), and the report's
+// result row carries the deflection the solver found.
 
 #include "EngineHarness.h"
 #include "FixedFields.h"
@@ -127,8 +127,8 @@ Problem wallOnSprings(int n, double length, const std::string& title) {
 
 TEST(BeamColumnClosedForms, CantileverUnderAxialCompressionAmplifiesItsTip) {
     // Fixed-free column of L = 120 in, lateral H at the tip and a compression Q along its whole
-    // length (one load row from station 0 to N, so the end stations carry half, as the range
-    // rule gives every row). With k = sqrt(Q/EI) the tip deflects H/(k^3 EI) (tan kL - kL); at
+    // length (one load row from station 0 to N with a positive axial value, which is
+    // compression; the end stations carry half, as the range rule gives every row). With k = sqrt(Q/EI) the tip deflects H/(k^3 EI) (tan kL - kL); at
     // Q = Qcr/2 = pi^2 EI/(8 L^2), kL = pi/(2 sqrt 2) and the tip is 1.99 times H L^3/(3EI).
     const double length = 120.0;
     const double qcr = kPi * kPi * kEI / (4.0 * length * length);
