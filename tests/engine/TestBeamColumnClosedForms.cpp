@@ -128,8 +128,9 @@ Problem wallOnSprings(int n, double length, const std::string& title) {
 TEST(BeamColumnClosedForms, CantileverUnderAxialCompressionAmplifiesItsTip) {
     // Fixed-free column of L = 120 in, lateral H at the tip and a compression Q along its whole
     // length (one load row from station 0 to N with a positive axial value, which is
-    // compression; the end stations carry half, as the range rule gives every row). With k = sqrt(Q/EI) the tip deflects H/(k^3 EI) (tan kL - kL); at
-    // Q = Qcr/2 = pi^2 EI/(8 L^2), kL = pi/(2 sqrt 2) and the tip is 1.99 times H L^3/(3EI).
+    // compression; the end stations carry half, as the range rule gives every row). With
+    // k = sqrt(Q/EI) the tip deflects H/(k^3 EI) (tan kL - kL); at Q = Qcr/2 = pi^2 EI/(8 L^2),
+    // kL = pi/(2 sqrt 2) and the tip is 1.99 times H L^3/(3EI).
     const double length = 120.0;
     const double qcr = kPi * kPi * kEI / (4.0 * length * length);
     const double q = 0.5 * qcr;
