@@ -1,11 +1,10 @@
 // Replays every input the fuzzers once found troublesome: each must end the run in order (result
-// 0, or 2 for a fatal stop of the soil models), with the report closed by its final line.
+// 0, or 2 for a fatal stop of the soil models), with the report closed by its final line. An
+// input that makes the run hang is ended by the test's CTest timeout (tests/CMakeLists.txt).
 
 #include "EngineHarness.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
 
 using namespace testsupport;
 
@@ -15,15 +14,11 @@ TEST(FuzzRegressions, EveryStoredInputEndsTheRunInOrder) {
     for (const auto& entry : fs::directory_iterator(folder)) {
         if (!entry.is_regular_file() || entry.path().filename() == "README") continue;
         EngineHarness h;
-        const auto start = std::chrono::steady_clock::now();
         const EngineOutput out = h.run(readFile(entry.path()));
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_TRUE(out.result == 0 || out.result == 2) << entry.path();
         if (out.result == 0) {
             EXPECT_NE(out.report.find("     END OF ANALYSIS\n"), std::string::npos) << entry.path();
         }
-        EXPECT_LT(seconds, 1.0) << entry.path();
         ++replayed;
     }
     EXPECT_GE(replayed, 1);

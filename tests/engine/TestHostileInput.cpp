@@ -1,33 +1,24 @@
 // Data files no front end writes: huge and negative counts, numbers that are not finite or out of
 // range, an endless title, files of nothing or of one byte, NUL bytes and old line ends. Each run
-// must end in well under a second, with its stop message in the report between the empty lines
-// of a stop, "END OF ANALYSIS" and a final result block.
+// must end with its stop message in the report between the empty lines of a stop, "END OF
+// ANALYSIS" and a final result block. A run that hangs is ended by the CTest timeout these tests
+// carry (tests/CMakeLists.txt).
 
 #include "EngineHarness.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 using namespace testsupport;
 
 namespace {
-
-// Far below the second the run may take; generous enough for sanitizer builds.
-constexpr double kSecondsAllowed = 0.5;
 
 const std::string kTooMuch = "     TOO MUCH DATA FOR AVAILABLE STORAGE";
 const std::string kEndOfFile =
     "     ERROR STOP -- END OF DATA FILE REACHED BEFORE ALL DATA WERE READ";
 
-EngineOutput timedRun(const std::string& data) {
+EngineOutput runData(const std::string& data) {
     EngineHarness h;
-    const auto start = std::chrono::steady_clock::now();
-    EngineOutput out = h.run(data);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, kSecondsAllowed);
-    return out;
+    return h.run(data);
 }
 
 // The run stopped with `message` (two empty lines before it; after "TOO MUCH DATA" two more)
@@ -72,36 +63,36 @@ std::string withoutFolder(const EngineOutput& out) {
 TEST(HostileInput, HugeCountsStopAtTheirCapacityOrTheEndOfTheFile) {
     // Two billion springs: the rows run into the end of the file.
     expectOrderlyStop(
-        timedRun(head("1 0\t1\t0\t0\t0 0 1 0 0") + "0\r\n2000000000\r\n1\t2\t1\t5\t0\r\n"),
+        runData(head("1 0\t1\t0\t0\t0 0 1 0 0") + "0\r\n2000000000\r\n1\t2\t1\t5\t0\r\n"),
         kEndOfFile, "springs");
     // Two billion tiebacks on top of two billion springs: their sum is no int.
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t0\t0 0 1 0 2000000000") + "0\r\n2000000000\r\n"),
+    expectOrderlyStop(runData(head("1 0\t1\t0\t0\t0 0 1 0 2000000000") + "0\r\n2000000000\r\n"),
                       kEndOfFile, "springs and tiebacks");
     // Two billion concentrated loads, each with a couple: the couple list is full at 2000.
     std::string loads = head("1 0\t1\t0\t0\t0 0 1 0 0") + "2000000000\r\n";
     for (int k = 0; k < 2001; ++k)
         loads += "1\t10\t10\t0\t5\t0\r\n";
-    expectOrderlyStop(timedRun(loads), kTooMuch, "concentrated loads");
+    expectOrderlyStop(runData(loads), kTooMuch, "concentrated loads");
     // 99 soil layers: ten fit the layer table.
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t2\t0 0 1 0 0") +
-                               "0\r\n0\r\n120\t12\t12\t0\t0\t1\t1\t0\r\n0\t0\t0\t0\t0\t0\r\n0\r\n"
-                               "99\r\n"),
+    expectOrderlyStop(runData(head("1 0\t1\t0\t2\t0 0 1 0 0") +
+                              "0\r\n0\r\n120\t12\t12\t0\t0\t1\t1\t0\r\n0\t0\t0\t0\t0\t0\r\n0\r\n"
+                              "99\r\n"),
                       kTooMuch, "layers");
     // N = 100000: the echo shows the number as asterisks, then the stop.
     const EngineOutput wide =
-        timedRun(head("1 0\t1\t0\t0\t0 0 1 0 0", "100000 6\t10\t0.0001\t120\t12"));
+        runData(head("1 0\t1\t0\t0\t0 0 1 0 0", "100000 6\t10\t0.0001\t120\t12"));
     expectOrderlyStop(wide, kTooMuch, "increments");
     EXPECT_NE(wide.report.find("      NUMBER OF INCREMENTS                               = ***\n"),
               std::string::npos);
     // Counts of the control record beyond their tables.
-    expectOrderlyStop(timedRun(head("1 2000000000\t1\t0\t0\t0 0 1 0 0")), kTooMuch, "restraints");
-    expectOrderlyStop(timedRun(head("1 0\t1\t2000000000\t0\t0 0 1 0 0") + "0\r\n0\r\n"), kTooMuch,
+    expectOrderlyStop(runData(head("1 2000000000\t1\t0\t0\t0 0 1 0 0")), kTooMuch, "restraints");
+    expectOrderlyStop(runData(head("1 0\t1\t2000000000\t0\t0 0 1 0 0") + "0\r\n0\r\n"), kTooMuch,
                       "modifiers");
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t0\t1 2000000000 1 0 0") + "0\r\n0\r\n"), kTooMuch,
+    expectOrderlyStop(runData(head("1 0\t1\t0\t0\t1 2000000000 1 0 0") + "0\r\n0\r\n"), kTooMuch,
                       "curves");
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t0\t0 0 1 2000000000 0") + "0\r\n0\r\n"), kTooMuch,
+    expectOrderlyStop(runData(head("1 0\t1\t0\t0\t0 0 1 2000000000 0") + "0\r\n0\r\n"), kTooMuch,
                       "moment-EI sets");
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t1\t0 0 1 0 0") + "0\r\n0\r\n2000000000\r\n"),
+    expectOrderlyStop(runData(head("1 0\t1\t0\t1\t0 0 1 0 0") + "0\r\n0\r\n2000000000\r\n"),
                       kTooMuch, "distributed load rows");
 }
 
@@ -111,10 +102,10 @@ TEST(HostileInput, NegativeCountsStopWithTheirName) {
          {"1 -1\t1\t0\t0\t0 0 1 0 0", "1 0\t-1\t0\t0\t0 0 1 0 0", "1 0\t1\t-1\t0\t0 0 1 0 0",
           "1 0\t1\t0\t0\t1 -1 1 0 0", "1 0\t1\t0\t0\t0 0 -1 0 0", "1 0\t1\t0\t0\t0 0 1 -1 0",
           "1 0\t1\t0\t0\t0 0 1 0 -1"})
-        expectOrderlyStop(timedRun(head(control)), controlStop, control);
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t-2\t0 0 1 0 0")),
+        expectOrderlyStop(runData(head(control)), controlStop, control);
+    expectOrderlyStop(runData(head("1 0\t1\t0\t-2\t0 0 1 0 0")),
                       "     ERROR STOP -- LOAD OPTION MUST NOT BE NEGATIVE", "load option");
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t0\t-1 0 1 0 0")),
+    expectOrderlyStop(runData(head("1 0\t1\t0\t0\t-1 0 1 0 0")),
                       "     ERROR STOP -- P-Y CURVE OPTION MUST BE 0, 1 OR 2", "p-y option");
 
     const std::string plain = head("1 0\t1\t0\t0\t0 0 1 0 0");
@@ -135,35 +126,35 @@ TEST(HostileInput, NegativeCountsStopWithTheirName) {
          "A MOMENT-EI CURVE NEEDS AT LEAST TWO POINTS"},
     };
     for (const auto& [data, message] : cases)
-        expectOrderlyStop(timedRun(data), stop + message, message);
+        expectOrderlyStop(runData(data), stop + message, message);
 }
 
 TEST(HostileInput, NumbersThatAreNotFiniteOrOutOfRange) {
     // The wall record on line 3 holds the bad value as its increment length.
     for (const char* bad : {"NaN", "nan", "-NAN", "Inf", "-Infinity", "INF", "1.#INF", "0x1p3"}) {
-        expectOrderlyStop(timedRun(head("1 0\t1\t0\t0\t0 0 1 0 0",
-                                        std::string("40 ") + bad + "\t10\t0.0001\t120\t12")),
+        expectOrderlyStop(runData(head("1 0\t1\t0\t0\t0 0 1 0 0",
+                                       std::string("40 ") + bad + "\t10\t0.0001\t120\t12")),
                           "     ERROR STOP -- DATA FILE LINE 3: \"" + std::string(bad) +
                               "\" IS NOT A NUMBER",
                           bad);
     }
     for (const char* huge : {"1E999", "-1E999", "1D400", "1E99999999999999999999"}) {
-        expectOrderlyStop(timedRun(head("1 0\t1\t0\t0\t0 0 1 0 0",
-                                        std::string("40 6\t") + huge + "\t0.0001\t120\t12")),
+        expectOrderlyStop(runData(head("1 0\t1\t0\t0\t0 0 1 0 0",
+                                       std::string("40 6\t") + huge + "\t0.0001\t120\t12")),
                           "     ERROR STOP -- DATA FILE LINE 3: \"" + std::string(huge) +
                               "\" IS OUT OF RANGE",
                           huge);
     }
     // Integers beyond 32 bits and reals where an integer is due.
     expectOrderlyStop(
-        timedRun(head("1 0\t1\t0\t0\t0 0 1 0 0", "99999999999 6\t10\t0.0001\t120\t12")),
+        runData(head("1 0\t1\t0\t0\t0 0 1 0 0", "99999999999 6\t10\t0.0001\t120\t12")),
         "     ERROR STOP -- DATA FILE LINE 3: \"99999999999\" IS OUT OF RANGE", "integer");
-    expectOrderlyStop(timedRun(head("1 0\t1\t0\t0\t0 0 1 0 0", "4E1 6\t10\t0.0001\t120\t12")),
+    expectOrderlyStop(runData(head("1 0\t1\t0\t0\t0 0 1 0 0", "4E1 6\t10\t0.0001\t120\t12")),
                       "     ERROR STOP -- DATA FILE LINE 3: \"4E1\" IS NOT AN INTEGER", "4E1");
     // A value too small for a double is zero, as a tolerance of 1E-999 is meant: the run ends
     // normally with the tolerance echoed as 0.
     const EngineOutput tiny =
-        timedRun(head("1 0\t1\t0\t0\t0 0 1 0 0", "40 6\t10\t1E-999\t120\t12") + "0\r\n0\r\n0\r\n");
+        runData(head("1 0\t1\t0\t0\t0 0 1 0 0", "40 6\t10\t1E-999\t120\t12") + "0\r\n0\r\n0\r\n");
     EXPECT_EQ(tiny.result, 0);
     EXPECT_NE(
         tiny.report.find("      DEFLECTION CLOSURE TOLERANCE                       = 0.00000 IN\n"),
@@ -175,7 +166,7 @@ TEST(HostileInput, TitleOfTenThousandCharacters) {
     const std::string title(10000, 'T');
     const std::string data =
         title + smallProblem("\r\n").substr(std::string("Hostile input").size());
-    const EngineOutput out = timedRun(data + "0\r\n");
+    const EngineOutput out = runData(data + "0\r\n");
     EXPECT_EQ(out.result, 0);
     // The title shows its first 70 characters, the rest of the line is skipped.
     EXPECT_NE(out.report.find("\n      " + std::string(70, 'T') + "\n"), std::string::npos);
@@ -186,21 +177,21 @@ TEST(HostileInput, TitleOfTenThousandCharacters) {
 
 TEST(HostileInput, EmptyOneByteAndNulFiles) {
     // An empty file: the stop says so; the result block is empty.
-    const EngineOutput empty = timedRun("");
+    const EngineOutput empty = runData("");
     expectOrderlyStop(empty, "     ERROR STOP -- THE INPUT DATA FILE IS EMPTY", "empty");
     EXPECT_EQ(empty.plot, " 1 0 1\n");
     // One byte: a title and nothing after it.
-    expectOrderlyStop(timedRun("x"), kEndOfFile, "one byte");
-    expectOrderlyStop(timedRun("\n"), kEndOfFile, "one line end");
+    expectOrderlyStop(runData("x"), kEndOfFile, "one byte");
+    expectOrderlyStop(runData("\n"), kEndOfFile, "one line end");
     // NUL bytes: in the title they show as blanks; where a number is due they are named.
-    expectOrderlyStop(timedRun(std::string("Ti\0tle\r\n1 0\t1\0\t0", 16)),
+    expectOrderlyStop(runData(std::string("Ti\0tle\r\n1 0\t1\0\t0", 16)),
                       "     ERROR STOP -- DATA FILE LINE 2: \"1?\" IS NOT AN INTEGER", "NUL");
-    expectOrderlyStop(timedRun(std::string(64, '\0')),
+    expectOrderlyStop(runData(std::string(64, '\0')),
                       "     ERROR STOP -- END OF DATA FILE REACHED BEFORE ALL DATA WERE READ",
                       "NUL only");
     const EngineOutput titled =
-        timedRun(std::string("Ti\0tle", 6) +
-                 smallProblem("\r\n").substr(std::string("Hostile input").size()) + "0\r\n");
+        runData(std::string("Ti\0tle", 6) +
+                smallProblem("\r\n").substr(std::string("Hostile input").size()) + "0\r\n");
     EXPECT_EQ(titled.result, 0);
     EXPECT_NE(titled.report.find("\n      Ti tle" + std::string(64, ' ') + "\n"),
               std::string::npos);
@@ -208,9 +199,9 @@ TEST(HostileInput, EmptyOneByteAndNulFiles) {
 }
 
 TEST(HostileInput, CarriageReturnOnlyLineEndsReadLikeAnyOther) {
-    const EngineOutput crlf = timedRun(smallProblem("\r\n") + "0\r\n");
-    const EngineOutput cr = timedRun(smallProblem("\r") + "0\r");
-    const EngineOutput lf = timedRun(smallProblem("\n") + "0\n");
+    const EngineOutput crlf = runData(smallProblem("\r\n") + "0\r\n");
+    const EngineOutput cr = runData(smallProblem("\r") + "0\r");
+    const EngineOutput lf = runData(smallProblem("\n") + "0\n");
     ASSERT_EQ(crlf.result, 0);
     EXPECT_NE(crlf.report.find("     RESULTS -- ITERATION  2"), std::string::npos);
     EXPECT_EQ(withoutFolder(cr), withoutFolder(crlf));
@@ -219,5 +210,5 @@ TEST(HostileInput, CarriageReturnOnlyLineEndsReadLikeAnyOther) {
     // Mixed line ends in one file.
     std::string mixed = smallProblem("\r");
     mixed.replace(mixed.find('\r'), 1, "\r\n");
-    EXPECT_EQ(withoutFolder(timedRun(mixed + "0\n")), withoutFolder(crlf));
+    EXPECT_EQ(withoutFolder(runData(mixed + "0\n")), withoutFolder(crlf));
 }

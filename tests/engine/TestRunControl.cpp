@@ -172,3 +172,59 @@ TEST(RunControl, PathSplitting) {
     EXPECT_EQ(tervane::nameOf("x.tv5d"), "x.tv5d");
     EXPECT_EQ(tervane::folderOf("x.tv5d"), "");
 }
+
+namespace {
+
+// Descriptors of this process open on files inside `folder`.
+std::vector<std::string> filesOpenIn(const fs::path& folder) {
+    std::vector<std::string> open;
+    const std::string prefix = fs::canonical(folder).string() + "/";
+    for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const fs::path target = fs::read_symlink(fd.path(), ec);
+        if (!ec && target.string().rfind(prefix, 0) == 0) open.push_back(target.string());
+    }
+    return open;
+}
+
+} // namespace
+
+TEST(RunControl, FatalSoilStopEndsTheRunWithEveryFileClosed) {
+    // A silt layer without friction below the excavation level: its first generated curve
+    // stops the run in the middle of SOILDATA. The warning goes to the console and the report,
+    // nothing more is written, the entry's result is 2 and no file of the run stays open.
+    const std::string silt = "0.06 1 0 0.01 100 0\r\n";
+    const std::string data = "Silt without friction\r\n"
+                             "1 0 1 0 0 2 0 1 0 0\r\n"
+                             "100 6 100 0.0001 120 60\r\n"
+                             "0 100 1 3E10\r\n"
+                             "1\r\n1 0 0 100 0 0\r\n"
+                             "0\r\n"
+                             "120 60 24 1000 1000 1 1 0\r\n"
+                             "0 0 0 0 0 0\r\n"
+                             "0\r\n"
+                             "1\r\n5 600\r\n" +
+                             silt + silt + "0\r\n";
+    EngineHarness h;
+    testing::internal::CaptureStdout();
+    const EngineOutput out = h.run(data);
+    const std::string console = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.result, tervane::kResultFatalStop);
+    EXPECT_EQ(out.result, 2);
+    const std::string warning = "       WARNING-------The Angle of the slope can not\n"
+                                "                     be greater than the internal  \n"
+                                "                     friction angle of the sand.   \n";
+    EXPECT_NE(console.find(" READ SOIL DATA....\n"), std::string::npos) << console;
+    EXPECT_NE(console.find(warning), std::string::npos) << console;
+    // The report ends with the warning after the curve heading; no results, no final line.
+    const std::string tail = "\n\n\n\n" + warning + "\n";
+    ASSERT_GE(out.report.size(), tail.size());
+    EXPECT_EQ(out.report.substr(out.report.size() - tail.size()), tail) << out.report;
+    EXPECT_NE(out.report.find("P-Y CURVES DATA"), std::string::npos);
+    EXPECT_EQ(out.report.find("RESULTS -- ITERATION"), std::string::npos);
+    EXPECT_EQ(out.report.find("END OF ANALYSIS"), std::string::npos);
+    // The plot file holds the blocks written before the stop and no result block.
+    EXPECT_EQ(out.plot, " 0\n");
+    EXPECT_TRUE(fs::exists(h.folder() / "SOILDATA"));
+    EXPECT_EQ(filesOpenIn(h.folder()), std::vector<std::string>{});
+}

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -417,4 +419,60 @@ TEST(CurveRuns, UserCurvesWithGeneratedCurves) {
     // SOILDATA: 1275.635 -> 0.128E+04, per station times h = 6.
     EXPECT_EQ(st.curves[3].firstStation, 40);
     EXPECT_DOUBLE_EQ(st.curves[3].qc[32], -1280.0 * 6);
+}
+
+TEST(CurveRuns, OwnUnitsSoftClayAndTieback) {
+    // Unit system 3, the project's own units: feet and kips here. A 20 ft wall of 40 increments
+    // of 0.5 ft, H = 10 ft, soldier piles at Wa = 8 ft in holes of Wp = b = 2 ft (Wa/Wp = 4:
+    // no reduction, pm = 1); soft clay 0.11 kcf, c = 0.6 ksf, eps50 = 0.01, water deep. Lengths
+    // take no conversion: the p-y layer runs from x = 0 to the depth limit 20 + 2(0.5) - 10 = 11
+    // and its curves lie at x = 0.1, 2.75, 5.5, 8.25, 10.9 (d = 0.1 of the length unit).
+    const std::string clay = "0.11 0.6 0 0.01 0 0\r\n";
+    const std::string data = "Soldier piles in clay, feet and kips\r\n"
+                             "3 0 1 0 0 2 0 1 0 1\r\n"
+                             "40 0.5 10 1E-6 10 8\r\n"
+                             "0 40 1 50000\r\n"
+                             "1\r\n1 0 0 5 0 0\r\n"
+                             "0\r\n3 0.0060278 4104000 25 15 8\r\n"
+                             "10 8 2 100 100 1 1 0\r\n"
+                             "0 0 0 0 0 0\r\n"
+                             "0\r\n"
+                             "1\r\n1 30\r\n" +
+                             clay + clay + "0\r\n";
+    EngineHarness engine;
+    const EngineOutput out = runClean(engine, data);
+    const tervane::StationData& st = engine.state().stations;
+
+    // Tieback at 3 ft: station 3/0.5 = 6; E A cos(15 deg) / ((spacing/Wa) Lu) with every length
+    // in feet: 4104000 * 0.0060278 * 0.965926 / (8/8 * 25) = 955.8 kips/ft per ft of wall.
+    const double theta = 15.0 * static_cast<double>(3.1416f) / 180.0;
+    const double spring = 4104000.0 * 0.0060278 * std::cos(theta) / (8.0 / 8.0 * 25.0);
+    EXPECT_NEAR(spring, 955.8, 0.05);
+    EXPECT_NEAR(st.S[6], spring, 1e-9 * spring);
+    EXPECT_EQ(st.S[5], 0.0);
+    EXPECT_EQ(st.S[7], 0.0);
+
+    // y50 = 2.5 eps50 b = 0.05 ft; p reaches pu = c Np b at 8 y50 = 0.4 ft, with
+    // Np = 3 + gamma z / c + 0.5 z / b (at most 9).
+    const auto pu = [](double z) {
+        return 0.6 * std::min(3.0 + 0.11 * z / 0.6 + 0.5 * z / 2.0, 9.0) * 2.0;
+    };
+    EXPECT_NEAR(pu(0.1), 3.652, 5e-4);  // excavation side, x = 0.1
+    EXPECT_NEAR(pu(5.5), 6.460, 5e-4);  // excavation side, x = 5.5
+    EXPECT_NEAR(pu(15.5), 10.8, 1e-12); // backfill side of x = 5.5: z = 15.5, Np capped at 9
+    for (double z : {0.1, 5.5, 15.5}) {
+        char p[32];
+        std::snprintf(p, sizeof p, "%.3f", pu(z));
+        EXPECT_NE(out.report.find(point("0.400", p) + "\n"), std::string::npos) << z;
+    }
+    // The curve of x = 5.5 at station (10 + 5.5)/0.5 = 31: its excavation point 17 as SOILDATA
+    // writes it (0.646E+01), per station times h.
+    ASSERT_EQ(st.curveCount, 5);
+    EXPECT_EQ(st.curves[2].firstStation, 31);
+    EXPECT_DOUBLE_EQ(st.curves[2].qc[32], -6.46 * 0.5);
+    EXPECT_DOUBLE_EQ(st.curves[2].qc[0], 10.8 * 0.5);
+    // Own units in the headings.
+    EXPECT_NE(
+        out.report.find("\n" + std::string(37, ' ') + "Y, L" + std::string(13, ' ') + "P,  F/ L\n"),
+        std::string::npos);
 }

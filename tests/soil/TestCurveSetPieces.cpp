@@ -129,6 +129,93 @@ TEST(EquivalentDepth, SandAndSiltGrowWithTheSumAbove) {
     EXPECT_EQ(equivalentDepth(sand, 1e5), 0.0);
 }
 
+namespace {
+
+// The sand factor A against x/b, as published: linear between the points, 0.88 beyond 6.
+double factorA(double zb) {
+    const double at[] = {0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6};
+    const double a[] = {2.83, 2.48, 2.11, 1.76, 1.48, 1.23, 1.06, 0.9, 0.88, 0.88};
+    for (int i = 1; i < 10; ++i)
+        if (zb <= at[i])
+            return a[i - 1] + (a[i] - a[i - 1]) * (zb - at[i - 1]) / (at[i] - at[i - 1]);
+    return 0.88;
+}
+
+// Ultimate resistance of sand (wedge form, K0 = 0.4) times A, plus for silt (c > 0) the
+// cohesion part c b Np = 3cb + gamma b z + 0.5 c z; above the depth where the wedge meets the
+// flow-around.
+double frictionalResistance(double z, double phi, double gamma, double b, double c) {
+    const double pi = std::acos(-1.0), k0 = 0.4;
+    const double alpha = phi / 2.0, beta = pi / 4.0 + phi / 2.0;
+    const double ka = std::pow(std::tan(pi / 4.0 - phi / 2.0), 2);
+    const double wedge =
+        gamma * z *
+        (k0 * z * std::tan(phi) * std::sin(beta) / (std::tan(beta - phi) * std::cos(alpha)) +
+         std::tan(beta) / std::tan(beta - phi) * (b + z * std::tan(beta) * std::tan(alpha)) +
+         k0 * z * std::tan(beta) * (std::tan(phi) * std::sin(beta) - std::tan(alpha)) - ka * b);
+    const double cohesion = c > 0.0 ? 3.0 * c * b + gamma * b * z + 0.5 * c * z : 0.0;
+    return factorA(z / b) * wedge + cohesion;
+}
+
+// The depth at which the resistance integral from 0 reaches f: Simpson's rule on a fine grid,
+// then bisection.
+double rootOfIntegral(double f, double phi, double gamma, double b, double c) {
+    const auto integral = [&](double x) {
+        const int n = 4000;
+        const double dz = x / n;
+        double sum = 0.0;
+        for (int i = 0; i <= n; ++i) {
+            const double w = i == 0 || i == n ? 1.0 : (i % 2 ? 4.0 : 2.0);
+            sum += w * frictionalResistance(i * dz, phi, gamma, b, c);
+        }
+        return sum * dz / 3.0;
+    };
+    double lo = 0.0, hi = 1000.0;
+    for (int i = 0; i < 60; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (integral(mid) < f ? lo : hi) = mid;
+    }
+    return 0.5 * (lo + hi);
+}
+
+} // namespace
+
+TEST(EquivalentDepth, SandAndSiltBelowSoftClayByHand) {
+    // Soft clay c = 10 psi, gamma = 0.04 pci, b = 24 in from the excavation level to 120 in:
+    // curves at x = 0.1, 30, 60, 90, 119.9 with pu = c b (3 + gamma x/c + 0.5 x/b) =
+    // 720.6, 898.8, 1077.6, 1256.4, 1434.60; the clay passes down pu times the step from its
+    // second curve on: F = 898.8*29.9 + 1077.6*30 + 1256.4*30 + 1434.60*29.9 = 139 788.8 lb.
+    const auto clayPu = [](double x) { return 10.0 * 24.0 * (3.0 + 0.04 * x / 10.0 + x / 48.0); };
+    const double depths[] = {0.1, 30.0, 60.0, 90.0, 119.9};
+    double f = 0.0;
+    for (int i = 1; i < 5; ++i)
+        f += clayPu(depths[i]) * (depths[i] - depths[i - 1]);
+    EXPECT_NEAR(f, 139788.8, 0.1);
+
+    // Sand (phi = 30 deg, 0.06 pci) and silt (the same with c = 2 psi) below it start at the
+    // depth where their own resistance integral reaches F. The engine sums the integral by
+    // steps of zl/100 (sand) or zl/50 (silt), zl = (c3 - c1) b / c2 = 327.4 in the depth where
+    // the wedge meets the flow-around, each step at its lower end: that sum runs ahead of the
+    // integral by half a step's resistance, so its depth lies half a step above the root:
+    // sand 139.05 - 1.64 = 137.41 (engine 137.42), silt 122.49 - 3.27 = 119.22 (engine 119.41).
+    const double phi = 30.0 * static_cast<double>(3.1416f) / 180.0;
+    const double zl = 327.4;
+    struct Case {
+        int type;
+        double c;
+        int steps;
+        double hand; // the root, rounded
+    };
+    for (const Case& k : {Case{kSand, 0.0, 100, 139.05}, Case{kSilt, 2.0, 50, 122.49}}) {
+        SCOPED_TRACE(k.type);
+        const double root = rootOfIntegral(f, phi, 0.06, 24.0, k.c);
+        EXPECT_NEAR(root, k.hand, 0.01);
+        const double dz = zl / k.steps;
+        const double xeq = equivalentDepth({k.type, k.c, phi, 0.06, 24.0, 120.1}, f);
+        EXPECT_NEAR(xeq, root - dz / 2.0, 0.05 * dz);
+    }
+}
+
 TEST(EquivalentDepth, Increments) {
     EXPECT_EQ(equivalentDepthIncrement(kSoftClay, 2.0, 100.0, 50.0, 0), 200.0);
     EXPECT_EQ(equivalentDepthIncrement(kSand, 2.0, 100.0, 50.0, 0), 150.0);
