@@ -18,14 +18,14 @@ namespace {
 const char* const kStyle = R"css(
 body { font-family: "DejaVu Sans", "Segoe UI", Arial, sans-serif; font-size: 15px;
        line-height: 1.5; color: #1d1d1d; margin: 0; }
-nav#contents { position: fixed; top: 0; bottom: 0; left: 0; width: 17rem; overflow-y: auto;
+nav#manual_contents { position: fixed; top: 0; bottom: 0; left: 0; width: 17rem; overflow-y: auto;
                padding: 1rem; background: #f3f4f6; border-right: 1px solid #d4d7dc;
                font-size: 13px; box-sizing: border-box; }
-nav#contents ul { list-style: none; padding-left: 0.9rem; margin: 0.2rem 0; }
-nav#contents > ul { padding-left: 0; }
-nav#contents > ul > li { margin-top: 0.5rem; font-weight: bold; }
-nav#contents > ul > li li { font-weight: normal; }
-nav#contents a { color: #1f4e8c; text-decoration: none; }
+nav#manual_contents ul { list-style: none; padding-left: 0.9rem; margin: 0.2rem 0; }
+nav#manual_contents > ul { padding-left: 0; }
+nav#manual_contents > ul > li { margin-top: 0.5rem; font-weight: bold; }
+nav#manual_contents > ul > li li { font-weight: normal; }
+nav#manual_contents a { color: #1f4e8c; text-decoration: none; }
 main { margin-left: 17rem; padding: 1rem 2.5rem 4rem; max-width: 60rem; }
 h1 { border-bottom: 2px solid #1f4e8c; padding-bottom: 0.2rem; margin-top: 3rem; }
 h2 { margin-top: 2rem; border-bottom: 1px solid #d4d7dc; }
@@ -37,7 +37,7 @@ th, td { border: 1px solid #b9bec6; padding: 0.25rem 0.6rem; vertical-align: top
 th { background: #e6e9ee; }
 img { max-width: 100%; border: 1px solid #d4d7dc; }
 blockquote { border-left: 4px solid #b9bec6; margin-left: 0; padding-left: 1rem; color: #444; }
-@media print { nav#contents { display: none; } main { margin-left: 0; } }
+@media print { nav#manual_contents { display: none; } main { margin-left: 0; } }
 )css";
 
 QString escaped(const QString& text) {
@@ -239,8 +239,9 @@ private:
     }
 };
 
+// The contents' own id cannot be a heading's anchor (those hold no "_").
 QString contents(const TManualSource& manual) {
-    QString html = QStringLiteral("<nav id=\"contents\">\n<ul>\n");
+    QString html = QStringLiteral("<nav id=\"manual_contents\">\n<ul>\n");
     bool chapterOpen = false;
     bool sectionsOpen = false;
     for (const THeading& h : manual.headings) {

@@ -20,10 +20,11 @@ bool hasScheme(const QString& target) {
 }
 
 // Picture destinations are relative to their chapter; the one document names each picture by
-// its absolute path so that chapters from several folders can share it.
+// its absolute path so that chapters from several folders can share it. Qt's reader drops a
+// picture without alternative text, so such a picture is given its file name as that text.
 QString absolutePictures(const QString& markdown, const QDir& folder) {
     static const QRegularExpression image(
-        QStringLiteral(R"re((!\[[^\]]*\]\()\s*(<[^>]*>|[^)\s]+))re"));
+        QStringLiteral(R"re(!\[([^\]]*)\]\(\s*(<[^>]*>|[^)\s]+))re"));
     QString out;
     qsizetype last = 0;
     auto it = image.globalMatch(markdown);
@@ -31,7 +32,10 @@ QString absolutePictures(const QString& markdown, const QDir& folder) {
         const QRegularExpressionMatch m = it.next();
         QString target = m.captured(2);
         if (target.startsWith(u'<')) target = target.mid(1, target.size() - 2);
-        out += markdown.mid(last, m.capturedStart(2) - last);
+        QString alt = m.captured(1);
+        if (alt.trimmed().isEmpty()) alt = QFileInfo(target).completeBaseName();
+        out += markdown.mid(last, m.capturedStart(0) - last);
+        out += QStringLiteral("![") + alt + QStringLiteral("](");
         if (hasScheme(target) || QDir::isAbsolutePath(target))
             out += m.captured(2);
         else

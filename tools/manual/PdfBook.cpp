@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QUrl>
 
 #include <memory>
@@ -28,6 +29,8 @@ constexpr double kMarginMm = 20.0;
 // Height kept under the text of each page for the page number.
 constexpr double kFooterHeight = 34.0;
 constexpr double kBodyPointSize = 10.0;
+// 7.5 pt monospace: about 105 columns across the text of an A4 page.
+constexpr double kCodePointSize = 7.5;
 
 QFont bodyFont() {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -88,8 +91,10 @@ std::unique_ptr<QTextDocument> contentsDocument(const TManualSource& manual,
         if (h.level > 2) continue;
         QTextBlockFormat line;
         const double indent = h.level == 1 ? 0 : 18;
-        // The number sits at the right edge (a tab at the full width would wrap the line).
-        line.setTabPositions({QTextOption::Tab(width - indent - 4, QTextOption::RightTab)});
+        // The number sits at the right edge of the text, inside the document's margins (a tab
+        // beyond it would wrap the line).
+        const double right = width - 2 * doc->documentMargin() - indent - 2;
+        line.setTabPositions({QTextOption::Tab(right, QTextOption::RightTab)});
         line.setLeftMargin(indent);
         line.setTopMargin(h.level == 1 ? 8 : 1);
         QTextCharFormat chars;
@@ -150,6 +155,25 @@ void prepareBody(QTextDocument& doc, const TManualSource& manual, double width) 
             c.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
             c.setCharFormat(image);
         }
+    }
+    // Code blocks (report excerpts run to about 100 columns) in a smaller type, so that their
+    // lines fit the page's width unbroken.
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (!b.blockFormat().nonBreakableLines()) continue;
+        QTextCursor code(b);
+        code.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat f;
+        f.setFontPointSize(kCodePointSize);
+        code.mergeCharFormat(f);
+    }
+    // Tables: cells padded, grey rules.
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QTextTable* table = QTextCursor(b).currentTable();
+        if (table == nullptr || table->firstCursorPosition().block() != b) continue;
+        QTextTableFormat f = table->format();
+        f.setCellPadding(3);
+        f.setBorderBrush(QColor(120, 125, 135));
+        table->setFormat(f);
     }
     bool first = true;
     for (const THeading& h : manual.headings) {

@@ -109,7 +109,10 @@ public:
 
     void menu(TMenuId id, const QString& name) {
         m_form.PrepareMenu(id);
-        QMenu* menu = m_form.Menus().menus[static_cast<int>(id)];
+        popup(m_form.Menus().menus[static_cast<int>(id)], name);
+    }
+
+    void popup(QMenu* menu, const QString& name) {
         if (menu == nullptr) {
             save(nullptr, name);
             return;
@@ -180,6 +183,8 @@ int main(int argc, char** argv) {
     shots.mainWindow(QStringLiteral("main-window-new"));
     shots.menu(TMenuId::Options, QStringLiteral("menu-options"));
     shots.menu(TMenuId::Data, QStringLiteral("menu-data"));
+    form.PrepareMenu(TMenuId::Options);
+    shots.popup(form.Menus().units, QStringLiteral("menu-units"));
 
     if (!form.Files().OpenByName(project, 1)) {
         std::fprintf(stderr, "tervane-screenshots: cannot open %s\n", qPrintable(project));
