@@ -34,7 +34,7 @@ code, pre { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 13p
 pre { background: #f3f4f6; border: 1px solid #d4d7dc; padding: 0.6rem; overflow-x: auto; }
 table { border-collapse: collapse; margin: 0.8rem 0; }
 th, td { border: 1px solid #b9bec6; padding: 0.25rem 0.6rem; vertical-align: top; }
-th { background: #e6e9ee; }
+th { background: #e6e9ee; text-align: left; }
 img { max-width: 100%; border: 1px solid #d4d7dc; }
 blockquote { border-left: 4px solid #b9bec6; margin-left: 0; padding-left: 1rem; color: #444; }
 @media print { nav#manual_contents { display: none; } main { margin-left: 0; } }
