@@ -65,7 +65,11 @@ bool LaunchEditor(const QString& editorPath, const QString& file) {
 }
 
 void OpenProgramFile(const QString& name) {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    OpenFileInFolder(QCoreApplication::applicationDirPath(), name);
+}
+
+void OpenFileInFolder(const QString& folder, const QString& name) {
+    const QString path = QDir(folder).filePath(name);
     if (!QFileInfo(path).isFile()) return;
     if (fileOpener())
         fileOpener()(path);

@@ -30,6 +30,8 @@ bool LaunchEditor(const QString& editorPath, const QString& file);
 // Opens a file of the program's folder through the desktop; nothing (and no message) when the
 // file is missing or cannot be opened.
 void OpenProgramFile(const QString& name);
+// The same for a file of another folder.
+void OpenFileInFolder(const QString& folder, const QString& name);
 
 // The help files and manuals of the program's folder.
 inline const QString kHelpContentsFile = QStringLiteral("TERVANE_2015.html");

@@ -366,11 +366,19 @@ TEST_F(MainFormTest, TextEditorAndHelpFiles) {
     EXPECT_EQ(EditorCommand(QStringLiteral("/bin/sh"), QStringLiteral("a b")).arguments,
               QStringList{QStringLiteral("a b")});
 
-    // The help files are not in the build folder: nothing opens and nothing is said.
+    // The help files and manuals are built into the program's folder: each opens through the
+    // desktop, and nothing is said.
     const int messages = static_cast<int>(scope.messages.records.size());
     form.Execute(TCmd::HelpContents);
     form.Execute(TCmd::HelpUsersManual);
     form.Execute(TCmd::HelpTechnicalManual);
+    const QDir program(QCoreApplication::applicationDirPath());
+    EXPECT_EQ(opened,
+              (QStringList{program.filePath(kHelpContentsFile), program.filePath(kUsersManualFile),
+                           program.filePath(kTechnicalManualFile)}));
+    // A file missing from its folder opens nothing and says nothing.
+    opened.clear();
+    OpenFileInFolder(path("no-manuals-here"), kUsersManualFile);
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_EQ(static_cast<int>(scope.messages.records.size()), messages);
 }
