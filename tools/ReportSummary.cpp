@@ -96,11 +96,21 @@ void readResults(const std::vector<std::string_view>& l, std::size_t at, std::si
     p.iterations = std::atoi(std::string(l[at].substr(kResults.size())).c_str());
     p.closed = true;
     std::size_t k = at + 1;
+    // The iteration's own warnings stand between the heading and the table, one a line; each
+    // counts as a warning of the problem like the soil data's "WARNING" lines.
     for (; k < end && !startsWith(l[k], kTableHeading); ++k) {
-        if (contains(l[k], kNotClosed)) p.closed = false;
-        if (contains(l[k], kOffCurves)) p.offCurves = true;
-        if (const std::size_t e = l[k].find(kExceeded); e != std::string_view::npos)
+        if (contains(l[k], kNotClosed)) {
+            p.closed = false;
+            ++p.warnings;
+        }
+        if (contains(l[k], kOffCurves)) {
+            p.offCurves = true;
+            ++p.warnings;
+        }
+        if (const std::size_t e = l[k].find(kExceeded); e != std::string_view::npos) {
             p.exceededStations = std::atoi(std::string(l[k].substr(e + kExceeded.size())).c_str());
+            ++p.warnings;
+        }
     }
     if (k + 1 < end) {
         const std::string_view units = l[k + 1];

@@ -19,7 +19,9 @@ struct AtDepth {
 struct ProblemSummary {
     int number = 0;    // 1, 2, ... in the order of the report
     std::string title; // the title line, leading and trailing blanks removed
-    int warnings = 0;  // warning lines written in this problem's part of the report
+    // Warning lines written in this problem's part of the report: those that say "WARNING" and
+    // the iteration's lines (not closed, off the curves, allowable deflection exceeded).
+    int warnings = 0;
 
     bool reachedResults = false; // the results table was written
     int iterations = 0;

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QDir>
+
 namespace tervane {
 
 namespace {
@@ -107,6 +109,18 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
         }
     }
     return line;
+}
+
+void MakePathsAbsolute(TCommandLine& line, const QString& folder) {
+    const QDir base(folder);
+    const auto absolute = [&base](QString& path) {
+        if (!path.isEmpty()) path = QDir::cleanPath(base.absoluteFilePath(path));
+    };
+    absolute(line.project);
+    for (auto& [name, value] : line.values) {
+        const TCommandLineOption* o = findOption(name);
+        if (o && (o->valueName == u"FILE" || o->valueName == u"DIR")) absolute(value);
+    }
 }
 
 bool IsHeadless(const TCommandLine& line) {

@@ -46,6 +46,11 @@ bool SetCommandLineJob(const QString& name, TCommandLineRun run);
 
 // Parses the arguments after the program name.
 TCommandLine ParseCommandLine(const QStringList& arguments);
+// Makes the project and the value of every option that names a file or folder (value name FILE
+// or DIR) absolute against `folder`, the folder current when the program started: opening the
+// project makes its folder current and a run the program's folder, so a relative name would
+// no longer find what the user meant.
+void MakePathsAbsolute(TCommandLine& line, const QString& folder);
 // Whether the line asks for a job that shows no window.
 bool IsHeadless(const TCommandLine& line);
 // The text of --help.

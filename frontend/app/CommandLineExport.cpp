@@ -3,6 +3,7 @@
 #include "EntryErrors.h"
 #include "ExportDlg.h"
 #include "GraphModels.h"
+#include "OlderProjectReader.h"
 #include "PltData.h"
 #include "ProgramData.h"
 #include "ProjectTables.h"
@@ -30,7 +31,7 @@ int ExportWorkbookJob(const QString& workbook, const QString& project) {
             return fail(QStringLiteral("The project %1 does not exist.")
                             .arg(QDir::toNativeSeparators(project)));
         TProjectTables tables;
-        TProgramData data(tables, project, 1);
+        TProgramData data(tables, project, FormatIndexOfFile(project));
         if (!data.OpenMessage().isEmpty())
             return fail(QString(data.OpenMessage()).replace(u'\r', u' '));
         const QFileInfo info(project);

@@ -3,6 +3,7 @@
 #include "CurrentProject.h"
 #include "EntryErrors.h"
 #include "Messages.h"
+#include "OlderProjectReader.h"
 #include "PltData.h"
 #include "ProgramData.h"
 #include "ProjectTables.h"
@@ -64,7 +65,8 @@ int runJob(QString path, const TRunSettings& settings) {
     TProjectTables tables;
     std::unique_ptr<TProgramData> project;
     try {
-        project = std::make_unique<TProgramData>(tables, QFileInfo(path).absoluteFilePath(), 1);
+        project = std::make_unique<TProgramData>(tables, QFileInfo(path).absoluteFilePath(),
+                                                 FormatIndexOfFile(path));
     } catch (const EFrontendError& e) {
         reason(e.message());
         return kRunExitProject;

@@ -43,6 +43,10 @@ void SetEarthPressureMethod(TProgramData& p, int method) {
     if (p.EarthPressureMethod != method) p.SetModified();
     p.EarthPressureMethod = method;
     p.UserPressureTable = method == 1;
+    // A generated method chosen here is the project's earth pressure whether or not p-y curves
+    // are generated: it is written to the file, and the soil and wall dialogs it needs stay
+    // reachable, as for a project read from a file with that method.
+    p.GeneratedPressure = method > 1;
 }
 
 void AdjustOnOptionsMenu(TProgramData& p) {

@@ -16,6 +16,7 @@ class TProgramData;
 TGridTable* ToggleOption(TProgramData& project, TCmd toggle);
 
 // The earth-pressure method from its radio item; marks the project modified when it changes.
+// A generated method (2, 3) turns the generated pressure on, the user's pressure (1) turns it off.
 void SetEarthPressureMethod(TProgramData& project, int method);
 
 // The adjustments made when the Options menu and its Earth-Pressure Options submenu open.

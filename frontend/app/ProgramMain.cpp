@@ -7,6 +7,7 @@
 #include "QtMessages.h"
 #include "TervaneApplication.h"
 
+#include <QDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -60,6 +61,7 @@ int RunProgram(int argc, char** argv) {
     // Qt's own options (-platform, -style) are taken out by the application object; the line is
     // parsed again from what it leaves.
     RegisterCommandLineJobs();
+    const QString startFolder = QDir::currentPath();
     const QStringList raw = argumentsOf(argc, argv);
     const TCommandLine early = ParseCommandLine(raw);
     if (early.help) {
@@ -80,11 +82,12 @@ int RunProgram(int argc, char** argv) {
     InstallWindowServices();
     QStringList arguments = QCoreApplication::arguments();
     if (!arguments.isEmpty()) arguments.removeFirst();
-    const TCommandLine line = ParseCommandLine(arguments);
+    TCommandLine line = ParseCommandLine(arguments);
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", line.error.toLocal8Bit().constData());
         return 2;
     }
+    MakePathsAbsolute(line, startFolder);
 
     TStderrMessages stderrMessages;
     TQtMessages messages;

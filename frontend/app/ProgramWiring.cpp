@@ -87,10 +87,15 @@ void RegisterCommandLineJobs() {
                           form.Files().OpenFromCommandLine(path);
                           return std::nullopt;
                       });
+    // --export-xlsx: the workbook; after a good one --save-graphs, when asked for, goes on.
     SetCommandLineJob(QStringLiteral("--export-xlsx"),
                       [](TMainForm&, const TCommandLine& line) -> std::optional<int> {
-                          return ExportWorkbookJob(line.Value(QStringLiteral("--export-xlsx")),
-                                                   CommandLineProjectPath(line.project));
+                          const int status =
+                              ExportWorkbookJob(line.Value(QStringLiteral("--export-xlsx")),
+                                                CommandLineProjectPath(line.project));
+                          if (status == 0 && line.Has(QStringLiteral("--save-graphs")))
+                              return std::nullopt;
+                          return status;
                       });
     SetCommandLineJob(QStringLiteral("--save-graphs"),
                       [](TMainForm&, const TCommandLine& line) -> std::optional<int> {

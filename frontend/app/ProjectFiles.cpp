@@ -143,12 +143,12 @@ void TProjectFiles::OpenRecent(int slot) {
     if (slot < 0 || slot >= m_recent.Count()) return;
     const QString path = m_recent.At(slot);
     if (!CloseQuery()) return;
-    OpenByName(path, FormatIndexFromExtension(path));
+    OpenByName(path, FormatIndexOfFile(path));
 }
 
 void TProjectFiles::OpenDropped(const QString& path) {
     if (!CloseQuery()) return;
-    OpenByName(path, FormatIndexFromExtension(path));
+    OpenByName(path, FormatIndexOfFile(path));
 }
 
 bool TProjectFiles::readProject(const QString& path, int formatIndex) {
@@ -193,7 +193,7 @@ bool TProjectFiles::OpenByName(const QString& path, int formatIndex) {
 
 void TProjectFiles::OpenFromCommandLine(const QString& argument) {
     const QString path = CommandLineProjectPath(argument);
-    if (QFileInfo(path).isFile() && readProject(path, FormatIndexFromExtension(path)))
+    if (QFileInfo(path).isFile() && readProject(path, FormatIndexOfFile(path)))
         afterOpen(false);
     else
         call(m_events.refresh);

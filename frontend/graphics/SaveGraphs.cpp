@@ -3,6 +3,7 @@
 #include "AnalysisRun.h"
 #include "GraphModels.h"
 #include "Messages.h"
+#include "OlderProjectReader.h"
 #include "PltData.h"
 #include "ProgramData.h"
 #include "ProjectTables.h"
@@ -139,7 +140,7 @@ int SaveGraphsJob(const QString& project, const QString& dir, int ppi) {
     TProjectTables tables;
     std::unique_ptr<TProgramData> data;
     try {
-        data = std::make_unique<TProgramData>(tables, path, 1);
+        data = std::make_unique<TProgramData>(tables, path, FormatIndexOfFile(path));
     } catch (const std::exception& e) {
         fail(QStringLiteral("Project could not be read: ") + QString::fromLocal8Bit(e.what()));
         return kSaveGraphsProject;

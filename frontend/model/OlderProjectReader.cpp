@@ -7,6 +7,7 @@
 #include "ProgramData.h"
 #include "SoilParameterLines.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -31,6 +32,20 @@ constexpr int kStripLoad = 3;
 // The single surcharge's distance and width are held in L (metres in SI); the surcharge table
 // holds them in L1 (millimetres in SI, inches in English units, L in other units).
 constexpr long double kMetreToMillimetre = 1000;
+
+// Items of the header line of each layout. The second generation holds the unit system, the
+// restraint, stiffness and modifier counts, the load option, the p-y option and the curve-set
+// count; the third adds the stage count, ".tv4d" the moment-EI count, the current layout the
+// tieback count.
+constexpr struct {
+    qsizetype items;
+    int format;
+} kHeaderItems[] = {{7, kFormatSecondGeneration},
+                    {8, kFormatThirdGeneration},
+                    {9, kFormat2013},
+                    {10, kFormatCurrent}};
+// Longest piece of a line read at once when telling the layout of a file.
+constexpr qint64 kLongestLine = 4096;
 
 QString lowerSuffix(const QString& path) {
     return QFileInfo(path).suffix().toLower();
@@ -65,6 +80,20 @@ int FormatIndexFromExtension(const QString& path) {
     if (suffix == u"tv4d") return kFormat2013;
     if (suffix == u"tvd") return kFormatThirdGeneration;
     return kFormatCurrent;
+}
+
+int FormatIndexOfFile(const QString& path) {
+    const int byExtension = FormatIndexFromExtension(path);
+    if (byExtension != kFormatThirdGeneration) return byExtension;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return byExtension;
+    for (QByteArray title; !file.atEnd() && !title.endsWith('\n');)
+        title = file.readLine(kLongestLine);
+    const QByteArray header = file.readLine(kLongestLine).simplified();
+    const qsizetype items = header.isEmpty() ? 0 : header.count(' ') + 1;
+    for (const auto& h : kHeaderItems)
+        if (h.items == items) return h.format;
+    return byExtension;
 }
 
 bool IsCurrentLayout(const QString& path) {

@@ -37,15 +37,23 @@ struct TFormatSwitches {
 // The switches of a format index; an index outside 1..4 reads as the current layout.
 TFormatSwitches FormatSwitches(int formatIndex);
 
-// The format index of a file named by its path alone (recent files, dropped files, the command
-// line): ".tv4d" 2, ".tvd" 3 (the third generation, which may hold stages), anything else 1.
+// The format index a file's name tells: ".tv4d" 2, ".tvd" 3 (the third generation, which may hold
+// stages), anything else 1.
 int FormatIndexFromExtension(const QString& path);
+
+// The format index of an existing file named by its path alone (the command line, recent files,
+// dropped files), where no open dialog's filter tells the layout: FormatIndexFromExtension,
+// except that a ".tvd" file, which either older generation may have written, is read in the
+// layout whose header line holds as many items as the file's second line (7 items the second
+// generation, 8 the third, 9 ".tv4d", 10 the current layout); any other count, and a file that
+// cannot be read, keep 3.
+int FormatIndexOfFile(const QString& path);
 
 // True when the path's extension, compared in lower case, is ".tv5d": the only layout written.
 bool IsCurrentLayout(const QString& path);
 
 // A project path named on the command line: ".tv5d" added when the file name holds no ".".
-// Its format index is FormatIndexFromExtension of the result.
+// Its format index is FormatIndexOfFile of the result.
 QString CommandLineProjectPath(const QString& argument);
 
 // The layout in which the project's stage files are read, from its format marks: both

@@ -512,6 +512,36 @@ TEST_F(MainFormTest, ChildWindowsAreCreatedOnceAndForgottenWhenClosed) {
     EXPECT_EQ(children.Show(QStringLiteral("none"), [] { return nullptr; }), nullptr);
 }
 
+TEST_F(MainFormTest, AGeneratedPressureChosenWithoutPYCurvesIsKeptAndItsDialogsReachable) {
+    TMainForm form;
+    form.show();
+    TProgramData& p = form.Project();
+    form.Action(TCmd::OptGeneratePY)->trigger();
+    ASSERT_EQ(p.GeneratePYCurves, 0);
+    form.PrepareEarthPressureMenu();
+    form.Action(TCmd::OptEarthTrapezoidal)->trigger();
+    form.PrepareMenu(TMenuId::Data);
+    EXPECT_TRUE(form.Action(TCmd::DataSoilLayer)->isEnabled());
+    EXPECT_TRUE(form.Action(TCmd::DataWallConfiguration)->isEnabled());
+    EXPECT_FALSE(form.Action(TCmd::DataDistLoad)->isEnabled());
+
+    p.FileName = path("trapezoidal.tv5d");
+    p.Save();
+    EXPECT_EQ(p.LoadOption, 3);
+    EXPECT_EQ(p.PYOption, 0);
+    TProjectTables tables;
+    const TProgramData back(tables, p.FileName, 1);
+    EXPECT_EQ(back.EarthPressureMethod, 3);
+    EXPECT_TRUE(back.GeneratedPressure);
+    EXPECT_EQ(back.GeneratePYCurves, 0);
+
+    // Back to the user's pressure: nothing is generated any more.
+    form.Action(TCmd::OptEarthUser)->trigger();
+    EXPECT_FALSE(p.GeneratedPressure);
+    p.Save();
+    EXPECT_EQ(p.LoadOption, 1);
+}
+
 TEST_F(MainFormTest, OptionsMenuAdjustmentsAndTheActiveChildCommittingFirst) {
     TMainForm form;
     form.show();

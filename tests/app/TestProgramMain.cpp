@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -17,8 +18,10 @@ struct TRun {
     QString err;
 };
 
-TRun runProgram(const QStringList& args, const QString& home) {
+// The program run with `args`, started in `folder` when one is given.
+TRun runProgram(const QStringList& args, const QString& home, const QString& folder = {}) {
     QProcess p;
+    if (!folder.isEmpty()) p.setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
@@ -84,4 +87,51 @@ TEST(ProgramMain, BatchJobsAnalyseAndExportWithoutAWindow) {
     const TRun noPlots = runProgram(
         {QStringLiteral("--export-xlsx"), book, home + QStringLiteral("/none.tv5d")}, home);
     EXPECT_EQ(noPlots.status, 1);
+}
+
+TEST(ProgramMain, RelativePathsOfTheCommandLineNameWhatTheyNamedAtStart) {
+    testsupport::TempDir dir;
+    const QString home = QString::fromStdString(dir.path().string());
+    ASSERT_TRUE(QDir(home).mkdir(QStringLiteral("walls")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TERVANE_EXAMPLES "/cantilever-sand.tv5d"),
+                            home + QStringLiteral("/walls/rel.tv5d")));
+    // The project's folder and then the program's folder are made current before the jobs
+    // write their files.
+    const TRun r = runProgram({QStringLiteral("walls/rel.tv5d"), QStringLiteral("--run"),
+                               QStringLiteral("--export-xlsx"), QStringLiteral("book.xlsx"),
+                               QStringLiteral("--save-graphs"), QStringLiteral("graphs")},
+                              home, home);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("/walls/rel.tv5p")));
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("/book.xlsx")));
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("/graphs/pltDef.png")));
+}
+
+TEST(ProgramMain, BatchJobsReadOlderLayoutsAndLeaveNoStageFiles) {
+    testsupport::TempDir dir;
+    const QString home = QString::fromStdString(dir.path().string());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TERVANE_TEST_DATA "/older-2013.tv4d"),
+                            home + QStringLiteral("/older-2013.tv4d")));
+    // A second-generation wall of two layers given by thickness (10 and 20 ft) and no stage
+    // count in its header; read as the third generation, its wall line would be a stage count.
+    testsupport::writeFile(dir / "second.tvd",
+                           "Second generation, two layers\r\n1 0\t1\t0\t2\t2 0\r\n"
+                           "100 3\t10\t1E-5\t180\r\n0\t100\t1\t3.1E9\r\n0\r\n0\r\n"
+                           "180\t12\t12\t2400\t2400\t1\t1\t0\r\n0\t0\t0\t0\t0\t0\r\n"
+                           "2\r\n3 10\r\n120 1000 0 0.007 500\r\n4 20\r\n126 0 34 0 90\r\n");
+    for (const char* name : {"older-2013.tv4d", "second.tvd"}) {
+        SCOPED_TRACE(name);
+        const QString older = home + u'/' + QString::fromLatin1(name);
+        const QString base = older.left(older.lastIndexOf(u'.'));
+        const TRun r = runProgram({older, QStringLiteral("--run"), QStringLiteral("--export-xlsx"),
+                                   base + QStringLiteral(".xlsx"), QStringLiteral("--save-graphs"),
+                                   base + QStringLiteral("-graphs")},
+                                  home);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(QFile::exists(base + QStringLiteral(".tv5d")));
+        EXPECT_TRUE(QFile::exists(base + QStringLiteral(".xlsx")));
+        EXPECT_TRUE(QFile::exists(base + QStringLiteral("-graphs/pltDef.png")));
+        for (int stage = 1; stage <= 5; ++stage)
+            EXPECT_FALSE(QFile::exists(base + QStringLiteral(".st") + QString::number(stage)));
+    }
 }

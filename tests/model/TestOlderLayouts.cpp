@@ -242,13 +242,34 @@ TEST(OlderLayouts, StagedOlderFileIsBroughtUpToDateStageByStage) {
     EXPECT_EQ(p.Title, " Stage No : 2");
 }
 
-// A project named on the command line is read in the layout of its extension, as a recent or a
-// dropped file is.
+// A project named on the command line is read in the layout of its extension and, for ".tvd",
+// its header, as a recent or a dropped file is.
 TEST(OlderLayouts, CommandLinePathAndItsFormatIndex) {
     EXPECT_EQ(CommandLineProjectPath(QStringLiteral("/p.q/wall")), "/p.q/wall.tv5d");
     EXPECT_EQ(CommandLineProjectPath(QStringLiteral("wall.tvd")), "wall.tvd");
     EXPECT_EQ(FormatIndexFromExtension(CommandLineProjectPath(QStringLiteral("/p/old.tv4d"))), 2);
     EXPECT_EQ(FormatIndexFromExtension(CommandLineProjectPath(QStringLiteral("/p/wall"))), 1);
+}
+
+// Without a dialog's filter, a ".tvd" file's header line tells which generation wrote it; a
+// second-generation file read as the third would take its wall line for a stage count.
+TEST(OlderLayouts, FileNamedByPathAloneIsReadInTheLayoutOfItsHeader) {
+    EXPECT_EQ(FormatIndexOfFile(data("older-second-generation.tvd")), kFormatSecondGeneration);
+    EXPECT_EQ(FormatIndexOfFile(data("older-third-generation.tvd")), kFormatThirdGeneration);
+    EXPECT_EQ(FormatIndexOfFile(data("older-2013.tv4d")), kFormat2013);
+    TempDir dir;
+    const fs::path current = dir / "renamed.tvd";
+    writeFile(current, readFile(dataPath("../../examples/cantilever-sand.tv5d")));
+    EXPECT_EQ(FormatIndexOfFile(qpath(current)), kFormatCurrent);
+    writeFile(dir / "title-only.tvd", "A title without a header");
+    EXPECT_EQ(FormatIndexOfFile(qpath(dir / "title-only.tvd")), kFormatThirdGeneration);
+    EXPECT_EQ(FormatIndexOfFile(qpath(dir / "missing.tvd")), kFormatThirdGeneration);
+
+    TProjectTables t;
+    const TProgramData p(t, data("older-second-generation.tvd"),
+                         FormatIndexOfFile(data("older-second-generation.tvd")));
+    EXPECT_EQ(p.OpenMessage(), "");
+    EXPECT_EQ(p.StageCount, 1);
 }
 
 // Older files are only read: saving under an older name is refused and leaves the file alone.
