@@ -1,6 +1,7 @@
 #include "FixedFields.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,25 +16,69 @@ namespace {
 // Most digits after the point any field asks for; longer requests fill the field with stars.
 constexpr int kMaxFractionDigits = 60;
 
-void appendStars(std::string& out, int w) {
-    if (w > 0) out.append(static_cast<std::size_t>(w), '*');
+// A std::string as the text the fields are written into.
+struct StringText {
+    std::string& s;
+    char* extend(std::size_t n) {
+        const std::size_t at = s.size();
+        s.resize(at + n);
+        return s.data() + at;
+    }
+};
+
+// n copies of c at p; the short runs of a field without a library call.
+inline void fillRun(char* p, std::size_t n, char c) {
+    if (n > 16) {
+        std::memset(p, c, n);
+        return;
+    }
+    const std::uint64_t eight = 0x0101010101010101ULL * static_cast<unsigned char>(c);
+    if (n >= 8) {
+        std::memcpy(p, &eight, 8);
+        std::memcpy(p + n - 8, &eight, 8);
+    } else if (n >= 4) {
+        const auto four = static_cast<std::uint32_t>(eight);
+        std::memcpy(p, &four, 4);
+        std::memcpy(p + n - 4, &four, 4);
+    } else {
+        for (std::size_t k = 0; k < n; ++k)
+            p[k] = c;
+    }
+}
+
+// The n characters at from copied to to; the body of a field without a library call.
+inline void copyShort(char* to, const char* from, std::size_t n) {
+    if (n >= 8 && n <= 16) {
+        std::uint64_t head = 0, tail = 0;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+        return;
+    }
+    if (n > 0) std::memcpy(to, from, n);
+}
+
+template <typename Out> void appendStars(Out& out, int w) {
+    if (w > 0) fillRun(out.extend(static_cast<std::size_t>(w)), static_cast<std::size_t>(w), '*');
 }
 
 // Right-justifies `body` in w columns, or fills the field with asterisks when it is too long.
-void appendRight(std::string& out, std::string_view body, int w) {
+// The field is written in its place at the end of the text: the blanks, then the body.
+template <typename Out> void appendRight(Out& out, std::string_view body, int w) {
     if (w <= 0) return;
     if (static_cast<int>(body.size()) > w) {
         appendStars(out, w);
         return;
     }
-    // One append of the whole blank field, the text copied over its right end.
-    const std::size_t end = out.size() + static_cast<std::size_t>(w);
-    out.append(static_cast<std::size_t>(w), ' ');
-    std::memcpy(out.data() + (end - body.size()), body.data(), body.size());
+    char* field = out.extend(static_cast<std::size_t>(w));
+    const std::size_t blanks = static_cast<std::size_t>(w) - body.size();
+    fillRun(field, blanks, ' ');
+    copyShort(field + blanks, body.data(), body.size());
 }
 
 // Non-finite values are written as the Fortran runtime writes them, or asterisks when too narrow.
-bool appendNonFinite(std::string& out, double v, int w) {
+template <typename Out> bool appendNonFinite(Out& out, double v, int w) {
     if (std::isfinite(v)) return false;
     if (std::isnan(v)) {
         appendRight(out, "NaN", w);
@@ -97,19 +142,31 @@ int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
     return n;
 }
 
-// The n lowest decimal digits of r, zero-padded, most significant first; 32-bit steps while
-// the rest fits them.
+// "00" .. "99": two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> t{};
+    for (int v = 0; v < 100; ++v) {
+        t[static_cast<std::size_t>(2 * v)] = static_cast<char>('0' + v / 10);
+        t[static_cast<std::size_t>(2 * v + 1)] = static_cast<char>('0' + v % 10);
+    }
+    return t;
+}();
+
+// The n lowest decimal digits of r, zero-padded, most significant first; 32-bit steps of two
+// digits once the rest fits them.
 void writeDigits(std::uint64_t r, int n, char* digits) {
-    int i = n - 1;
-    for (; i >= 0 && r > 0xffffffffu; --i) {
-        digits[i] = static_cast<char>('0' + r % 10);
+    int i = n;
+    for (; i > 0 && r > 0xffffffffu; --i) {
+        digits[i - 1] = static_cast<char>('0' + r % 10);
         r /= 10;
     }
     auto r32 = static_cast<std::uint32_t>(r);
-    for (; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + r32 % 10);
-        r32 /= 10;
+    for (; i >= 2; i -= 2) {
+        const std::uint32_t pair = r32 % 100;
+        r32 /= 100;
+        std::memcpy(digits + i - 2, kDigitPairs.data() + 2 * pair, 2);
     }
+    if (i == 1) digits[0] = static_cast<char>('0' + r32 % 10);
 }
 
 // Most significant digits the integer rounding below serves, and the widest decimal scaling it
@@ -140,6 +197,19 @@ int bitLength(Wide v) {
     return low != 0 ? 64 - __builtin_clzll(low) : 0;
 }
 
+// Powers of ten 10^-kGuessPowers .. 10^kGuessPowers as doubles, for the decade guess below.
+constexpr int kGuessPowers = 40;
+constexpr std::array<double, 2 * kGuessPowers + 1> kTenPowers = [] {
+    std::array<double, 2 * kGuessPowers + 1> t{};
+    double up = 1.0;
+    for (int k = 0; k <= kGuessPowers; ++k) {
+        t[static_cast<std::size_t>(kGuessPowers + k)] = up;
+        t[static_cast<std::size_t>(kGuessPowers - k)] = 1.0 / up;
+        up *= 10.0;
+    }
+    return t;
+}();
+
 // Scales the rounding below takes in 64-bit arithmetic: m 5^k for k <= 4 stays below 2^64
 // (m < 2^53, 5^4 < 2^11), and a divisor 5^-k 2^-twos of at most 63 bits keeps twice the
 // remainder below 2^64.
@@ -168,6 +238,12 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
     // The decade of a from its binary exponent e: floor(e log10 2), exact or one too low for a;
     // 78913 / 2^18 is log10 2 close enough for every exponent of a double.
     int e10 = ((biased - 1023) * 78913) >> 18;
+    // One decade more when a reaches the next power of ten, by a table of powers as doubles:
+    // a guess only (the negative powers are not exact), which the scaling below confirms or
+    // corrects, but it spares the second scaling for most values.
+    if (e10 + 1 >= -kGuessPowers && e10 + 1 <= kGuessPowers &&
+        a >= kTenPowers[static_cast<std::size_t>(e10 + 1 + kGuessPowers)])
+        ++e10;
     const std::uint64_t low = kPow10[d - 1], high = kPow10[d];
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = d - 1 - e10;
@@ -219,11 +295,7 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
             quotient = low;
             ++exponent;
         }
-        auto r = static_cast<std::uint64_t>(quotient);
-        for (int i = d - 1; i >= 0; --i) {
-            digits[i] = static_cast<char>('0' + r % 10);
-            r /= 10;
-        }
+        writeDigits(static_cast<std::uint64_t>(quotient), d, digits);
         return true;
     }
     return false;
@@ -263,8 +335,13 @@ bool integerFixed(double a, int d, char* text, std::size_t& n) {
         result = static_cast<std::uint64_t>(quotient);
     }
     char digits[kMaxIntegerFixedDigits + kMaxIntegerFixedDecimals + 2];
-    int count = 0;
-    for (std::uint64_t r = result; r > 0; r /= 10)
+    static constexpr std::uint64_t kDecades[kMaxIntegerFixedDigits] = {
+        powerOf(10, 1),  powerOf(10, 2),  powerOf(10, 3),  powerOf(10, 4),  powerOf(10, 5),
+        powerOf(10, 6),  powerOf(10, 7),  powerOf(10, 8),  powerOf(10, 9),  powerOf(10, 10),
+        powerOf(10, 11), powerOf(10, 12), powerOf(10, 13), powerOf(10, 14), powerOf(10, 15),
+        powerOf(10, 16), powerOf(10, 17), powerOf(10, 18), powerOf(10, 19)};
+    int count = 1; // digits of result (a result of 0 is one digit "0")
+    while (count <= kMaxIntegerFixedDigits - 1 && result >= kDecades[count - 1])
         ++count;
     count = std::max(count, d + 1); // at least "0" before the point
     if (count > kMaxIntegerFixedDigits + kMaxIntegerFixedDecimals) return false;
@@ -281,7 +358,7 @@ bool integerFixed(double a, int d, char* text, std::size_t& n) {
 }
 
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
-void appendExponent(std::string& out, double v, int w, int d, char letter) {
+template <typename Out> void appendExponent(Out& out, double v, int w, int d, char letter) {
     if (appendNonFinite(out, v, w)) return;
     if (d < 1 || d > kMaxFractionDigits) {
         appendStars(out, w);
@@ -332,20 +409,14 @@ void appendExponent(std::string& out, double v, int w, int d, char letter) {
     appendRight(out, body, w);
 }
 
-} // namespace
-
-void appendX(std::string& out, int n) {
-    if (n > 0) out.append(static_cast<std::size_t>(n), ' ');
+template <typename Out> void putX(Out& out, int n) {
+    if (n > 0) fillRun(out.extend(static_cast<std::size_t>(n)), static_cast<std::size_t>(n), ' ');
 }
 
-void appendI(std::string& out, std::int64_t v, int w) {
-    appendI(out, v, w, 1);
-}
-
-void appendI(std::string& out, std::int64_t v, int w, int m) {
+template <typename Out> void putI(Out& out, std::int64_t v, int w, int m) {
     // Iw.m: at least m digits, leading zeros added; a zero with m = 0 is all blanks.
     if (v == 0 && m == 0) {
-        appendX(out, w);
+        putX(out, w);
         return;
     }
     const std::uint64_t mag =
@@ -361,7 +432,7 @@ void appendI(std::string& out, std::int64_t v, int w, int m) {
     appendRight(out, b.view(), w);
 }
 
-void appendF(std::string& out, double v, int w, int d) {
+template <typename Out> void putF(Out& out, double v, int w, int d) {
     if (appendNonFinite(out, v, w)) return;
     if (d < 0 || d > kMaxFractionDigits || w <= 0) {
         appendStars(out, w);
@@ -388,11 +459,54 @@ void appendF(std::string& out, double v, int w, int d) {
     appendRight(out, fitLeadingZero(b, negative, w), w);
 }
 
+} // namespace
+
+void appendX(std::string& out, int n) {
+    StringText t{out};
+    putX(t, n);
+}
+void appendI(std::string& out, std::int64_t v, int w) {
+    StringText t{out};
+    putI(t, v, w, 1);
+}
+void appendI(std::string& out, std::int64_t v, int w, int m) {
+    StringText t{out};
+    putI(t, v, w, m);
+}
+void appendF(std::string& out, double v, int w, int d) {
+    StringText t{out};
+    putF(t, v, w, d);
+}
 void appendE(std::string& out, double v, int w, int d) {
-    appendExponent(out, v, w, d, 'E');
+    StringText t{out};
+    appendExponent(t, v, w, d, 'E');
 }
 void appendD(std::string& out, double v, int w, int d) {
+    StringText t{out};
+    appendExponent(t, v, w, d, 'D');
+}
+
+void appendX(LineText& out, int n) {
+    putX(out, n);
+}
+void appendI(LineText& out, std::int64_t v, int w, int m) {
+    putI(out, v, w, m);
+}
+void appendF(LineText& out, double v, int w, int d) {
+    putF(out, v, w, d);
+}
+void appendE(LineText& out, double v, int w, int d) {
+    appendExponent(out, v, w, d, 'E');
+}
+void appendD(LineText& out, double v, int w, int d) {
     appendExponent(out, v, w, d, 'D');
+}
+
+char* LineText::extendLong(std::size_t n) {
+    if (!m_long) m_long = std::make_unique<std::string>(m_inline, m_size);
+    const std::size_t at = m_long->size();
+    m_long->resize(at + n);
+    return m_long->data() + at;
 }
 
 std::string I(std::int64_t v, int w) {
@@ -424,12 +538,10 @@ std::string D(double v, int w, int d) {
 Line& Line::a(std::string_view s, int w) {
     if (w <= 0) return *this;
     const std::size_t width = static_cast<std::size_t>(w);
-    if (s.size() >= width)
-        m_text.append(s.substr(0, width));
-    else {
-        m_text.append(s);
-        m_text.append(width - s.size(), ' ');
-    }
+    const std::size_t kept = std::min(s.size(), width);
+    char* field = m_text.extend(width);
+    if (kept > 0) std::memcpy(field, s.data(), kept);
+    std::memset(field + kept, ' ', width - kept);
     return *this;
 }
 
