@@ -29,10 +29,18 @@ struct CurveView {
     bool sorted = false;
 };
 
-// The line of the curve at deflection w at stored station s: the segment segmentEnd finds (the
-// same tests in the same order), its line from the prepared table.
+// The line of the curve at deflection w at stored station s: the segment segmentEnd finds, its
+// line from the prepared table. On a sorted curve of 3 points or more the memo is tried first:
+// W(g-1) < w <= W(g) (or W(0) <= w <= W(1) for the first segment) puts w on the curve, in the
+// segment the tests below would find, so they are skipped.
 inline CurveSegmentLine lineAt(const CurveView& c, int s, double w, bool& offCurve) {
     const int n = c.points;
+    std::uint8_t& memo = c.memo[s - kFirstStoredStation];
+    if (c.sorted && n >= kMinPointsOnCurve) {
+        const int g = memo;
+        if (g >= 1 && g <= n - 1 && !(c.w[g] < w) && (g == 1 ? !(w < c.w[0]) : c.w[g - 1] < w))
+            return c.lines[g];
+    }
     if (n < 2) {
         offCurve = true;
         return {};
@@ -44,22 +52,16 @@ inline CurveSegmentLine lineAt(const CurveView& c, int s, double w, bool& offCur
     } else if (w < c.w[0]) {
         offCurve = true;
     } else if (c.sorted) {
-        std::uint8_t& memo = c.memo[s - kFirstStoredStation];
-        const int g = memo;
-        if (g >= 1 && g <= n - 1 && !(c.w[g] < w) && (g == 1 || c.w[g - 1] < w)) {
-            upper = g;
-        } else {
-            int lo = 1, hi = n - 1;
-            while (lo < hi) {
-                const int mid = lo + (hi - lo) / 2;
-                if (c.w[mid] < w)
-                    lo = mid + 1;
-                else
-                    hi = mid;
-            }
-            memo = static_cast<std::uint8_t>(lo);
-            upper = lo;
+        int lo = 1, hi = n - 1;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (c.w[mid] < w)
+                lo = mid + 1;
+            else
+                hi = mid;
         }
+        memo = static_cast<std::uint8_t>(lo);
+        upper = lo;
     } else {
         while (upper < n - 1 && c.w[upper] < w)
             ++upper;

@@ -216,6 +216,20 @@ constexpr std::array<double, 2 * kGuessPowers + 1> kTenPowers = [] {
 constexpr int kMaxNarrowScaleUp = 4;
 constexpr int kMaxNarrowDivisorBits = 63;
 
+// quotient + remainder/den rounded to an integer, ties to even, in `rounded`: -1 when the
+// quotient lies below `low`, 1 when it reaches `high` (the decade was wrong), else 0. Twice the
+// remainder must fit U.
+template <typename U>
+int roundedQuotient(U quotient, U remainder, U den, std::uint64_t low, std::uint64_t high,
+                    std::uint64_t& rounded) {
+    if (quotient < low) return -1;
+    if (quotient >= high) return 1;
+    const U twice = remainder * 2;
+    if (twice > den || (twice == den && (quotient & 1) != 0)) ++quotient;
+    rounded = static_cast<std::uint64_t>(quotient);
+    return 0;
+}
+
 // The exact binary value of a normal `a` rounded to d significant digits, ties to even, as an
 // integer quotient: a = m 2^q exactly, and R = a 10^k with 10^(d-1) <= R < 10^d is the fraction
 // (m 5^k 2^(q+k)) / 1 or m 2^(q+k) / 5^-k with the powers of two moved to whichever side keeps
@@ -249,21 +263,20 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
         const int k = d - 1 - e10;
         if (k > kMaxDecimalScale || k < -kMaxDecimalScale) return false;
         const int twos = q + k;
-        Wide quotient = 0, remainder = 0, den = 1;
+        int verdict = 0;
+        std::uint64_t rounded = 0;
         if (twos < 0 && -twos < 64 && k >= 0 && k <= kMaxNarrowScaleUp) {
             // The same fraction in 64 bits: m 5^k below 2^64, 2^-twos below 2^64.
             const std::uint64_t num = m * kPow5[k];
             const std::uint64_t unit = std::uint64_t{1} << -twos;
-            quotient = num >> -twos;
-            remainder = num & (unit - 1);
-            den = unit;
+            verdict = roundedQuotient<std::uint64_t>(num >> -twos, num & (unit - 1), unit, low,
+                                                     high, rounded);
         } else if (twos < 0 && k < 0 && -twos <= kMaxNarrowDivisorBits - bitLength(kPow5[-k])) {
             const std::uint64_t divisor = kPow5[-k] << -twos;
-            quotient = m / divisor;
-            remainder = m % divisor;
-            den = divisor;
+            verdict = roundedQuotient<std::uint64_t>(m / divisor, m % divisor, divisor, low, high,
+                                                     rounded);
         } else {
-            Wide num = m;
+            Wide num = m, den = 1;
             if (k >= 0)
                 num *= kPow5[k];
             else
@@ -277,25 +290,24 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
             }
             // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
             const int shift = k >= 0 && twos < 0 ? -twos : 0;
-            quotient = k >= 0 ? num >> shift : num / den;
-            remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
+            const Wide quotient = k >= 0 ? num >> shift : num / den;
+            const Wide remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
+            verdict = roundedQuotient<Wide>(quotient, remainder, den, low, high, rounded);
         }
-        if (quotient < low) {
+        if (verdict < 0) {
             --e10;
             continue;
         }
-        if (quotient >= high) {
+        if (verdict > 0) {
             ++e10;
             continue;
         }
-        const Wide twice = remainder * 2;
-        if (twice > den || (twice == den && (quotient & 1) != 0)) ++quotient;
         exponent = e10 + 1;
-        if (quotient == high) { // 0.999.. rounded up: 0.100.. times ten to one more
-            quotient = low;
+        if (rounded == high) { // 0.999.. rounded up: 0.100.. times ten to one more
+            rounded = low;
             ++exponent;
         }
-        writeDigits(static_cast<std::uint64_t>(quotient), d, digits);
+        writeDigits(rounded, d, digits);
         return true;
     }
     return false;
