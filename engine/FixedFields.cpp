@@ -28,12 +28,17 @@ struct StringText {
 
 // n copies of c at p; the short runs of a field without a library call.
 inline void fillRun(char* p, std::size_t n, char c) {
-    if (n > 16) {
+    if (n > 32) {
         std::memset(p, c, n);
         return;
     }
     const std::uint64_t eight = 0x0101010101010101ULL * static_cast<unsigned char>(c);
-    if (n >= 8) {
+    if (n > 16) {
+        std::memcpy(p, &eight, 8);
+        std::memcpy(p + 8, &eight, 8);
+        std::memcpy(p + n - 16, &eight, 8);
+        std::memcpy(p + n - 8, &eight, 8);
+    } else if (n >= 8) {
         std::memcpy(p, &eight, 8);
         std::memcpy(p + n - 8, &eight, 8);
     } else if (n >= 4) {
@@ -56,7 +61,20 @@ inline void copyShort(char* to, const char* from, std::size_t n) {
         std::memcpy(to + n - 8, &tail, 8);
         return;
     }
-    if (n > 0) std::memcpy(to, from, n);
+    if (n >= 4 && n < 8) {
+        std::uint32_t head = 0, tail = 0;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+        return;
+    }
+    if (n < 4) {
+        for (std::size_t k = 0; k < n; ++k)
+            to[k] = from[k];
+        return;
+    }
+    std::memcpy(to, from, n);
 }
 
 template <typename Out> void appendStars(Out& out, int w) {
