@@ -394,49 +394,53 @@ template <typename Out> void appendExponent(Out& out, double v, int w, int d, ch
         appendStars(out, w);
         return;
     }
+    if (w <= 0) return;
     const bool negative = std::signbit(v);
     const double a = std::fabs(v);
-    // [-]0.digits, then the exponent: a letter and two digits, or three digits without it. The
-    // digits are written in their place in the text.
-    char text[kMaxFractionDigits + 8];
-    std::size_t n = 0;
-    if (negative) text[n++] = '-';
-    text[n++] = '0';
-    text[n++] = '.';
-    char* const digits = text + n;
+    // [-]0.digits, then the exponent in four columns: a letter and two digits, or three digits
+    // without it. Its length is known before the rounding: one column short, the optional
+    // leading zero goes (after the sign); shorter still, the field is asterisks.
+    const int full = (negative ? 1 : 0) + 2 + d + 4;
+    const bool dropZero = full > w;
+    const int length = dropZero ? full - 1 : full;
+    if (length > w) {
+        appendStars(out, w);
+        return;
+    }
+    // The field is written in its place: blanks, the sign and point, the digits where the
+    // rounding puts them, the exponent.
+    char* const field = out.extend(static_cast<std::size_t>(w));
+    fillRun(field, static_cast<std::size_t>(w - length), ' ');
+    char* p = field + (w - length);
+    if (negative) *p++ = '-';
+    if (!dropZero) *p++ = '0';
+    *p++ = '.';
     int exponent = 0;
     if (a == 0.0) {
-        std::fill(digits, digits + d, '0');
-    } else if (!integerRounded(a, d, digits, exponent)) {
+        fillRun(p, static_cast<std::size_t>(d), '0');
+    } else if (!integerRounded(a, d, p, exponent)) {
         // to_chars rounds the exact binary value to d significant digits (ties to even):
         // "d.ddde+XX" (no point when d is 1).
         char sci[kMaxFractionDigits + 16];
         const auto r =
             std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
-        sciDigits(sci, r.ptr, digits, exponent);
+        sciDigits(sci, r.ptr, p, exponent);
     }
     const int ae = exponent < 0 ? -exponent : exponent;
     if (ae > 999) {
-        appendStars(out, w);
+        fillRun(field, static_cast<std::size_t>(w), '*');
         return;
     }
-    n += static_cast<std::size_t>(d);
-    if (ae <= 99) text[n++] = letter;
-    text[n++] = exponent < 0 ? '-' : '+';
-    if (ae > 99) text[n++] = static_cast<char>('0' + ae / 100);
-    text[n++] = static_cast<char>('0' + ae / 10 % 10);
-    text[n++] = static_cast<char>('0' + ae % 10);
-    std::string_view body(text, n);
-    if (static_cast<int>(n) > w) {
-        // One column short: the optional leading zero goes (after the sign).
-        if (negative) {
-            text[1] = '-';
-            body = std::string_view(text + 1, n - 1);
-        } else {
-            body.remove_prefix(1);
-        }
+    p += d;
+    if (ae <= 99) {
+        p[0] = letter;
+        p[1] = exponent < 0 ? '-' : '+';
+        std::memcpy(p + 2, kDigitPairs.data() + 2 * ae, 2);
+    } else {
+        p[0] = exponent < 0 ? '-' : '+';
+        p[1] = static_cast<char>('0' + ae / 100);
+        std::memcpy(p + 2, kDigitPairs.data() + 2 * (ae % 100), 2);
     }
-    appendRight(out, body, w);
 }
 
 template <typename Out> void putX(Out& out, int n) {
