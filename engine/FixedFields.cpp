@@ -127,21 +127,6 @@ struct Buffer {
     std::string_view view() const { return std::string_view(text, size); }
 };
 
-// Drops the optional leading zero of "0." (after the sign) when the field is one column short.
-std::string_view fitLeadingZero(Buffer& b, bool negative, int w) {
-    std::string_view text = b.view();
-    const std::size_t zeroAt = negative ? 1 : 0;
-    if (static_cast<int>(text.size()) > w && text.size() > zeroAt + 1 && text[zeroAt] == '0' &&
-        text[zeroAt + 1] == '.') {
-        if (negative) {
-            b.text[1] = '-';
-            return std::string_view(b.text + 1, b.size - 1);
-        }
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
 // The digits and decimal exponent of to_chars' scientific text "d.ddde+XX": the value is
 // 0.dddd times ten to `exponent`.
 int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
@@ -479,18 +464,32 @@ template <typename Out> void putF(Out& out, double v, int w, int d) {
         appendStars(out, w);
         return;
     }
-    char fixedText[160];
+    // The digits from the second column of the buffer on, so that the sign goes before them
+    // without a copy; a column kept at the end for the point of d = 0.
+    char buffer[162];
+    char* const digits = buffer + 1;
     std::size_t n = 0;
-    if (!integerFixed(a, d, fixedText, n)) {
+    if (!integerFixed(a, d, digits, n)) {
         const auto r =
-            std::to_chars(fixedText, fixedText + sizeof fixedText, a, std::chars_format::fixed, d);
-        n = static_cast<std::size_t>(r.ptr - fixedText);
+            std::to_chars(digits, buffer + sizeof buffer - 1, a, std::chars_format::fixed, d);
+        n = static_cast<std::size_t>(r.ptr - digits);
     }
-    Buffer b;
-    if (negative) b.put('-');
-    b.put(fixedText, fixedText + n);
-    if (d == 0) b.put('.');
-    appendRight(out, fitLeadingZero(b, negative, w), w);
+    if (d == 0) digits[n++] = '.';
+    std::string_view body(digits, n);
+    if (negative) {
+        buffer[0] = '-';
+        body = std::string_view(buffer, n + 1);
+    }
+    // One column short: the optional leading zero of "0." goes (after the sign).
+    if (static_cast<int>(body.size()) > w && n >= 2 && digits[0] == '0' && digits[1] == '.') {
+        if (negative) {
+            digits[0] = '-';
+            body = std::string_view(digits, n);
+        } else {
+            body = std::string_view(digits + 1, n - 1);
+        }
+    }
+    appendRight(out, body, w);
 }
 
 } // namespace
