@@ -112,21 +112,6 @@ template <typename Out> bool appendNonFinite(Out& out, double v, int w) {
     return false;
 }
 
-// A small text buffer on the stack: report lines written inside the solver's iterations
-// allocate nothing.
-struct Buffer {
-    char text[192];
-    std::size_t size = 0;
-    void put(char c) {
-        if (size < sizeof text) text[size++] = c;
-    }
-    void put(const char* from, const char* to) {
-        while (from < to)
-            put(*from++);
-    }
-    std::string_view view() const { return std::string_view(text, size); }
-};
-
 // The digits and decimal exponent of to_chars' scientific text "d.ddde+XX": the value is
 // 0.dddd times ten to `exponent`.
 int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
@@ -440,15 +425,20 @@ template <typename Out> void putI(Out& out, std::int64_t v, int w, int m) {
     }
     const std::uint64_t mag =
         v < 0 ? 0ULL - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
-    char digits[24];
-    const auto r = std::to_chars(digits, digits + sizeof digits, mag);
-    const int n = static_cast<int>(r.ptr - digits);
-    Buffer b;
-    if (v < 0) b.put('-');
-    for (int k = n; k < m && k < kMaxFractionDigits; ++k)
-        b.put('0');
-    b.put(digits, r.ptr);
-    appendRight(out, b.view(), w);
+    // The sign, the leading zeros (up to the most digits a field takes), then the digits.
+    char text[1 + kMaxFractionDigits + 24];
+    char* p = text;
+    if (v < 0) *p++ = '-';
+    int count = 1;
+    for (std::uint64_t rest = mag; rest >= 10; rest /= 10)
+        ++count;
+    const int zeros = std::min(m, kMaxFractionDigits) - count;
+    if (zeros > 0) {
+        fillRun(p, static_cast<std::size_t>(zeros), '0');
+        p += zeros;
+    }
+    p = std::to_chars(p, text + sizeof text, mag).ptr;
+    appendRight(out, std::string_view(text, static_cast<std::size_t>(p - text)), w);
 }
 
 template <typename Out> void putF(Out& out, double v, int w, int d) {
