@@ -19,6 +19,56 @@ bool continues(const Curve& c) {
     return c.continuation == 1;
 }
 
+// One curve of the prepared table as the station loop of a group reads it: held in locals, so
+// the loop's stores (the segment memo is a byte array) never make it read the curve again.
+struct CurveView {
+    const double* w = nullptr;
+    const CurveSegmentLine* lines = nullptr;
+    std::uint8_t* memo = nullptr; // the segment last found, per station from kFirstStoredStation
+    int points = 0;
+    bool sorted = false;
+};
+
+// The line of the curve at deflection w at stored station s: the segment segmentEnd finds, its
+// line from the prepared table. On a sorted curve of 3 points or more the memo is tried first:
+// W(g-1) < w <= W(g) (or W(0) <= w <= W(1) for the first segment) puts w on the curve, in the
+// segment the tests below would find, so they are skipped.
+inline CurveSegmentLine lineAt(const CurveView& c, int s, double w, bool& offCurve) {
+    const int n = c.points;
+    std::uint8_t& memo = c.memo[s - kFirstStoredStation];
+    if (c.sorted && n >= kMinPointsOnCurve) {
+        const int g = memo;
+        if (g >= 1 && g <= n - 1 && !(c.w[g] < w) && (g == 1 ? !(w < c.w[0]) : c.w[g - 1] < w))
+            return c.lines[g];
+    }
+    if (n < 2) {
+        offCurve = true;
+        return {};
+    }
+    int upper = 1;
+    if (n < kMinPointsOnCurve || w > c.w[n - 1]) {
+        offCurve = true;
+        upper = n - 1;
+    } else if (w < c.w[0]) {
+        offCurve = true;
+    } else if (c.sorted) {
+        int lo = 1, hi = n - 1;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (c.w[mid] < w)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        memo = static_cast<std::uint8_t>(lo);
+        upper = lo;
+    } else {
+        while (upper < n - 1 && c.w[upper] < w)
+            ++upper;
+    }
+    return c.lines[upper];
+}
+
 // Applies the group of curves `first` .. `close` (indices into the curve table).
 class GroupApplier {
 public:
@@ -33,37 +83,71 @@ public:
         const int sFirst = cFirst.firstStation;
         const int sLast = cClose.lastStation;
         if (sLast < sFirst) throw ProblemStop(kStationsNotInOrder);
+        const CurveView a = view(first);
+        const CurveView b = view(close);
+        bool offCurve = false;
         if (sLast == sFirst) {
             // A single station takes the whole value, and only from a curve standing alone.
-            if (first == close && sFirst <= m_n)
-                addAt(first, close, sFirst, sFirst, sLast, kRangeFactor);
+            if (first == close && sFirst <= m_n && StationArray<double>::inStore(sFirst)) {
+                const CurveSegmentLine lf = lineAt(a, sFirst, m_w[sFirst], offCurve);
+                const CurveSegmentLine lc = lf;
+                const double f = 0.0;
+                m_q[sFirst] += kRangeFactor * (lf.load + f * (lc.load - lf.load));
+                m_s[sFirst] += kRangeFactor * (lf.spring + f * (lc.spring - lf.spring));
+            }
+            if (offCurve) m_offCurve = true;
             return;
         }
         if (sFirst >= m_n) return;
         const int sEnd = std::min(sLast, m_n);
-        // Stations above the store take nothing; the loop never leaves it.
-        for (int s = std::max(sFirst, kFirstStoredStation); s <= sEnd; ++s)
-            addAt(first, close, s, sFirst, sLast, kRangeFactor);
-        addAt(first, close, sFirst, sFirst, sLast, kRangeEndFactor);
-        addAt(first, close, sEnd, sFirst, sLast, kRangeEndFactor);
+        // Stations above or below the store take nothing; the loop never leaves it.
+        const int from = std::max(sFirst, kFirstStoredStation);
+        const int to = std::min(sEnd, kFirstStoredStation + kStationStore - 1);
+        const bool two = first != close;
+        const double span = static_cast<double>(sLast) - sFirst;
+        // Q'(s) += factor (Q0_first + f (Q0_close - Q0_first)), S' likewise, both curves
+        // evaluated at w(s) and f = (s - sFirst)/(sLast - sFirst) over the uncut range. The two
+        // end stations take the same values once more with the end factor, after the range.
+        double qFirst = 0.0, sFirstValue = 0.0, qEnd = 0.0, sEndValue = 0.0;
+        for (int s = from; s <= to; ++s) {
+            const double ws = m_w[s];
+            const CurveSegmentLine lf = lineAt(a, s, ws, offCurve);
+            const CurveSegmentLine lc = two ? lineAt(b, s, ws, offCurve) : lf;
+            const double f = (static_cast<double>(s) - sFirst) / span;
+            const double dq = lf.load + f * (lc.load - lf.load);
+            const double ds = lf.spring + f * (lc.spring - lf.spring);
+            m_q[s] += kRangeFactor * dq;
+            m_s[s] += kRangeFactor * ds;
+            if (s == sFirst) {
+                qFirst = dq;
+                sFirstValue = ds;
+            }
+            if (s == sEnd) {
+                qEnd = dq;
+                sEndValue = ds;
+            }
+        }
+        if (from <= sFirst && sFirst <= to) {
+            m_q[sFirst] += kRangeEndFactor * qFirst;
+            m_s[sFirst] += kRangeEndFactor * sFirstValue;
+        }
+        if (from <= sEnd && sEnd <= to) {
+            m_q[sEnd] += kRangeEndFactor * qEnd;
+            m_s[sEnd] += kRangeEndFactor * sEndValue;
+        }
+        if (offCurve) m_offCurve = true;
     }
 
 private:
-    // Q'(s) += factor (Q0_first + f (Q0_close - Q0_first)), S' likewise, both curves evaluated at
-    // w(s) and f = (s - sFirst)/(sLast - sFirst) over the uncut range.
-    void addAt(int first, int close, int s, int sFirst, int sLast, double factor) {
-        if (!StationArray<double>::inStore(s)) return;
-        const double ws = m_w[s];
-        const auto i = static_cast<std::size_t>(first), j = static_cast<std::size_t>(close);
-        const CurveSegmentLine lf =
-            evaluateCurve(m_st.curves[i], first, s, ws, m_offCurve, m_cache);
-        CurveSegmentLine lc = lf;
-        if (close != first) lc = evaluateCurve(m_st.curves[j], close, s, ws, m_offCurve, m_cache);
-        const double f = sLast == sFirst ? 0.0
-                                         : (static_cast<double>(s) - sFirst) /
-                                               (static_cast<double>(sLast) - sFirst);
-        m_q[s] += factor * (lf.load + f * (lc.load - lf.load));
-        m_s[s] += factor * (lf.spring + f * (lc.spring - lf.spring));
+    CurveView view(int index) const {
+        const auto i = static_cast<std::size_t>(index);
+        CurveView v;
+        v.w = m_st.curves[i].w.data();
+        v.lines = m_cache.lines[i].data();
+        v.memo = m_cache.lastSegment[i].data();
+        v.points = std::clamp(m_st.curves[i].pointCount, 0, kMaxCurvePoints);
+        v.sorted = m_cache.sorted[i];
+        return v;
     }
 
     const StationData& m_st;

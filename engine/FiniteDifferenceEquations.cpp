@@ -42,22 +42,42 @@ FiveTermEquation equationAt(const StationData& st, const StationArray<double>& q
     return eq;
 }
 
-void prepareEquationTerms(const StationData& st, double h, int n, FixedEquationTerms& t) {
+namespace {
+
+// The terms over stations -1 .. N+1. `Whole`: every neighbour s +- 1 lies in the store, so the
+// values are read without the test of valueAt (which gives the same values there).
+template <bool Whole>
+void prepareTerms(const StationData& st, double h, int n, FixedEquationTerms& t) {
+    const auto at = [](const StationArray<double>& v, int s) {
+        if constexpr (Whole)
+            return v[s];
+        else
+            return valueAt(v, s);
+    };
     const double h2 = h * h;
     for (int s = -1; s <= n + 1; ++s) {
-        const double fAbove = valueAt(st.F, s - 1);
-        const double fHere = valueAt(st.F, s);
-        const double fBelow = valueAt(st.F, s + 1);
-        const double kAbove = h * valueAt(st.P, s - 1) + valueAt(st.R, s - 1);
-        const double kBelow = h * valueAt(st.P, s + 1) + valueAt(st.R, s + 1);
+        const double fAbove = at(st.F, s - 1);
+        const double fHere = at(st.F, s);
+        const double fBelow = at(st.F, s + 1);
+        const double kAbove = h * at(st.P, s - 1) + at(st.R, s - 1);
+        const double kBelow = h * at(st.P, s + 1) + at(st.R, s + 1);
         t.a[s] = fAbove - kSlopeFactor * h * kAbove;
         t.b[s] = -kNeighbourWeight * (fAbove + fHere);
         t.cFixed[s] = fAbove + kCentreWeight * fHere + fBelow;
         t.cSlope[s] = kSlopeFactor * h * (kAbove + kBelow);
         t.d[s] = -kNeighbourWeight * (fHere + fBelow);
         t.e[s] = fBelow - kSlopeFactor * h * kBelow;
-        t.fCouple[s] = kCoupleFactor * h2 * (valueAt(st.T, s - 1) - valueAt(st.T, s + 1));
+        t.fCouple[s] = kCoupleFactor * h2 * (at(st.T, s - 1) - at(st.T, s + 1));
     }
+}
+
+} // namespace
+
+void prepareEquationTerms(const StationData& st, double h, int n, FixedEquationTerms& t) {
+    if (StationArray<double>::inStore(-2) && StationArray<double>::inStore(n + 2))
+        prepareTerms<true>(st, h, n, t);
+    else
+        prepareTerms<false>(st, h, n, t);
 }
 
 } // namespace tervane

@@ -1,6 +1,7 @@
 #include "FixedFields.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,25 +16,87 @@ namespace {
 // Most digits after the point any field asks for; longer requests fill the field with stars.
 constexpr int kMaxFractionDigits = 60;
 
-void appendStars(std::string& out, int w) {
-    if (w > 0) out.append(static_cast<std::size_t>(w), '*');
+// A std::string as the text the fields are written into.
+struct StringText {
+    std::string& s;
+    char* extend(std::size_t n) {
+        const std::size_t at = s.size();
+        s.resize(at + n);
+        return s.data() + at;
+    }
+};
+
+// n copies of c at p; the short runs of a field without a library call.
+inline void fillRun(char* p, std::size_t n, char c) {
+    if (n > 32) {
+        std::memset(p, c, n);
+        return;
+    }
+    const std::uint64_t eight = 0x0101010101010101ULL * static_cast<unsigned char>(c);
+    if (n > 16) {
+        std::memcpy(p, &eight, 8);
+        std::memcpy(p + 8, &eight, 8);
+        std::memcpy(p + n - 16, &eight, 8);
+        std::memcpy(p + n - 8, &eight, 8);
+    } else if (n >= 8) {
+        std::memcpy(p, &eight, 8);
+        std::memcpy(p + n - 8, &eight, 8);
+    } else if (n >= 4) {
+        const auto four = static_cast<std::uint32_t>(eight);
+        std::memcpy(p, &four, 4);
+        std::memcpy(p + n - 4, &four, 4);
+    } else {
+        for (std::size_t k = 0; k < n; ++k)
+            p[k] = c;
+    }
+}
+
+// The n characters at from copied to to; the body of a field without a library call.
+inline void copyShort(char* to, const char* from, std::size_t n) {
+    if (n >= 8 && n <= 16) {
+        std::uint64_t head = 0, tail = 0;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+        return;
+    }
+    if (n >= 4 && n < 8) {
+        std::uint32_t head = 0, tail = 0;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+        return;
+    }
+    if (n < 4) {
+        for (std::size_t k = 0; k < n; ++k)
+            to[k] = from[k];
+        return;
+    }
+    std::memcpy(to, from, n);
+}
+
+template <typename Out> void appendStars(Out& out, int w) {
+    if (w > 0) fillRun(out.extend(static_cast<std::size_t>(w)), static_cast<std::size_t>(w), '*');
 }
 
 // Right-justifies `body` in w columns, or fills the field with asterisks when it is too long.
-void appendRight(std::string& out, std::string_view body, int w) {
+// The field is written in its place at the end of the text: the blanks, then the body.
+template <typename Out> void appendRight(Out& out, std::string_view body, int w) {
     if (w <= 0) return;
     if (static_cast<int>(body.size()) > w) {
         appendStars(out, w);
         return;
     }
-    // One append of the whole blank field, the text copied over its right end.
-    const std::size_t end = out.size() + static_cast<std::size_t>(w);
-    out.append(static_cast<std::size_t>(w), ' ');
-    std::memcpy(out.data() + (end - body.size()), body.data(), body.size());
+    char* field = out.extend(static_cast<std::size_t>(w));
+    const std::size_t blanks = static_cast<std::size_t>(w) - body.size();
+    fillRun(field, blanks, ' ');
+    copyShort(field + blanks, body.data(), body.size());
 }
 
 // Non-finite values are written as the Fortran runtime writes them, or asterisks when too narrow.
-bool appendNonFinite(std::string& out, double v, int w) {
+template <typename Out> bool appendNonFinite(Out& out, double v, int w) {
     if (std::isfinite(v)) return false;
     if (std::isnan(v)) {
         appendRight(out, "NaN", w);
@@ -47,36 +110,6 @@ bool appendNonFinite(std::string& out, double v, int w) {
         return true;
     }
     return false;
-}
-
-// A small text buffer on the stack: report lines written inside the solver's iterations
-// allocate nothing.
-struct Buffer {
-    char text[192];
-    std::size_t size = 0;
-    void put(char c) {
-        if (size < sizeof text) text[size++] = c;
-    }
-    void put(const char* from, const char* to) {
-        while (from < to)
-            put(*from++);
-    }
-    std::string_view view() const { return std::string_view(text, size); }
-};
-
-// Drops the optional leading zero of "0." (after the sign) when the field is one column short.
-std::string_view fitLeadingZero(Buffer& b, bool negative, int w) {
-    std::string_view text = b.view();
-    const std::size_t zeroAt = negative ? 1 : 0;
-    if (static_cast<int>(text.size()) > w && text.size() > zeroAt + 1 && text[zeroAt] == '0' &&
-        text[zeroAt + 1] == '.') {
-        if (negative) {
-            b.text[1] = '-';
-            return std::string_view(b.text + 1, b.size - 1);
-        }
-        text.remove_prefix(1);
-    }
-    return text;
 }
 
 // The digits and decimal exponent of to_chars' scientific text "d.ddde+XX": the value is
@@ -97,19 +130,31 @@ int sciDigits(const char* text, const char* end, char* digits, int& exponent) {
     return n;
 }
 
-// The n lowest decimal digits of r, zero-padded, most significant first; 32-bit steps while
-// the rest fits them.
+// "00" .. "99": two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> t{};
+    for (int v = 0; v < 100; ++v) {
+        t[static_cast<std::size_t>(2 * v)] = static_cast<char>('0' + v / 10);
+        t[static_cast<std::size_t>(2 * v + 1)] = static_cast<char>('0' + v % 10);
+    }
+    return t;
+}();
+
+// The n lowest decimal digits of r, zero-padded, most significant first; 32-bit steps of two
+// digits once the rest fits them.
 void writeDigits(std::uint64_t r, int n, char* digits) {
-    int i = n - 1;
-    for (; i >= 0 && r > 0xffffffffu; --i) {
-        digits[i] = static_cast<char>('0' + r % 10);
+    int i = n;
+    for (; i > 0 && r > 0xffffffffu; --i) {
+        digits[i - 1] = static_cast<char>('0' + r % 10);
         r /= 10;
     }
     auto r32 = static_cast<std::uint32_t>(r);
-    for (; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + r32 % 10);
-        r32 /= 10;
+    for (; i >= 2; i -= 2) {
+        const std::uint32_t pair = r32 % 100;
+        r32 /= 100;
+        std::memcpy(digits + i - 2, kDigitPairs.data() + 2 * pair, 2);
     }
+    if (i == 1) digits[0] = static_cast<char>('0' + r32 % 10);
 }
 
 // Most significant digits the integer rounding below serves, and the widest decimal scaling it
@@ -140,11 +185,38 @@ int bitLength(Wide v) {
     return low != 0 ? 64 - __builtin_clzll(low) : 0;
 }
 
+// Powers of ten 10^-kGuessPowers .. 10^kGuessPowers as doubles, for the decade guess below.
+constexpr int kGuessPowers = 40;
+constexpr std::array<double, 2 * kGuessPowers + 1> kTenPowers = [] {
+    std::array<double, 2 * kGuessPowers + 1> t{};
+    double up = 1.0;
+    for (int k = 0; k <= kGuessPowers; ++k) {
+        t[static_cast<std::size_t>(kGuessPowers + k)] = up;
+        t[static_cast<std::size_t>(kGuessPowers - k)] = 1.0 / up;
+        up *= 10.0;
+    }
+    return t;
+}();
+
 // Scales the rounding below takes in 64-bit arithmetic: m 5^k for k <= 4 stays below 2^64
 // (m < 2^53, 5^4 < 2^11), and a divisor 5^-k 2^-twos of at most 63 bits keeps twice the
 // remainder below 2^64.
 constexpr int kMaxNarrowScaleUp = 4;
 constexpr int kMaxNarrowDivisorBits = 63;
+
+// quotient + remainder/den rounded to an integer, ties to even, in `rounded`: -1 when the
+// quotient lies below `low`, 1 when it reaches `high` (the decade was wrong), else 0. Twice the
+// remainder must fit U.
+template <typename U>
+int roundedQuotient(U quotient, U remainder, U den, std::uint64_t low, std::uint64_t high,
+                    std::uint64_t& rounded) {
+    if (quotient < low) return -1;
+    if (quotient >= high) return 1;
+    const U twice = remainder * 2;
+    if (twice > den || (twice == den && (quotient & 1) != 0)) ++quotient;
+    rounded = static_cast<std::uint64_t>(quotient);
+    return 0;
+}
 
 // The exact binary value of a normal `a` rounded to d significant digits, ties to even, as an
 // integer quotient: a = m 2^q exactly, and R = a 10^k with 10^(d-1) <= R < 10^d is the fraction
@@ -168,26 +240,31 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
     // The decade of a from its binary exponent e: floor(e log10 2), exact or one too low for a;
     // 78913 / 2^18 is log10 2 close enough for every exponent of a double.
     int e10 = ((biased - 1023) * 78913) >> 18;
+    // One decade more when a reaches the next power of ten, by a table of powers as doubles:
+    // a guess only (the negative powers are not exact), which the scaling below confirms or
+    // corrects, but it spares the second scaling for most values.
+    if (e10 + 1 >= -kGuessPowers && e10 + 1 <= kGuessPowers &&
+        a >= kTenPowers[static_cast<std::size_t>(e10 + 1 + kGuessPowers)])
+        ++e10;
     const std::uint64_t low = kPow10[d - 1], high = kPow10[d];
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = d - 1 - e10;
         if (k > kMaxDecimalScale || k < -kMaxDecimalScale) return false;
         const int twos = q + k;
-        Wide quotient = 0, remainder = 0, den = 1;
+        int verdict = 0;
+        std::uint64_t rounded = 0;
         if (twos < 0 && -twos < 64 && k >= 0 && k <= kMaxNarrowScaleUp) {
             // The same fraction in 64 bits: m 5^k below 2^64, 2^-twos below 2^64.
             const std::uint64_t num = m * kPow5[k];
             const std::uint64_t unit = std::uint64_t{1} << -twos;
-            quotient = num >> -twos;
-            remainder = num & (unit - 1);
-            den = unit;
+            verdict = roundedQuotient<std::uint64_t>(num >> -twos, num & (unit - 1), unit, low,
+                                                     high, rounded);
         } else if (twos < 0 && k < 0 && -twos <= kMaxNarrowDivisorBits - bitLength(kPow5[-k])) {
             const std::uint64_t divisor = kPow5[-k] << -twos;
-            quotient = m / divisor;
-            remainder = m % divisor;
-            den = divisor;
+            verdict = roundedQuotient<std::uint64_t>(m / divisor, m % divisor, divisor, low, high,
+                                                     rounded);
         } else {
-            Wide num = m;
+            Wide num = m, den = 1;
             if (k >= 0)
                 num *= kPow5[k];
             else
@@ -201,29 +278,24 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
             }
             // A scale up (k >= 0) leaves only a power of two (or 1) below the line: a shift.
             const int shift = k >= 0 && twos < 0 ? -twos : 0;
-            quotient = k >= 0 ? num >> shift : num / den;
-            remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
+            const Wide quotient = k >= 0 ? num >> shift : num / den;
+            const Wide remainder = k >= 0 ? num & (den - 1) : num - quotient * den;
+            verdict = roundedQuotient<Wide>(quotient, remainder, den, low, high, rounded);
         }
-        if (quotient < low) {
+        if (verdict < 0) {
             --e10;
             continue;
         }
-        if (quotient >= high) {
+        if (verdict > 0) {
             ++e10;
             continue;
         }
-        const Wide twice = remainder * 2;
-        if (twice > den || (twice == den && (quotient & 1) != 0)) ++quotient;
         exponent = e10 + 1;
-        if (quotient == high) { // 0.999.. rounded up: 0.100.. times ten to one more
-            quotient = low;
+        if (rounded == high) { // 0.999.. rounded up: 0.100.. times ten to one more
+            rounded = low;
             ++exponent;
         }
-        auto r = static_cast<std::uint64_t>(quotient);
-        for (int i = d - 1; i >= 0; --i) {
-            digits[i] = static_cast<char>('0' + r % 10);
-            r /= 10;
-        }
+        writeDigits(rounded, d, digits);
         return true;
     }
     return false;
@@ -263,8 +335,13 @@ bool integerFixed(double a, int d, char* text, std::size_t& n) {
         result = static_cast<std::uint64_t>(quotient);
     }
     char digits[kMaxIntegerFixedDigits + kMaxIntegerFixedDecimals + 2];
-    int count = 0;
-    for (std::uint64_t r = result; r > 0; r /= 10)
+    static constexpr std::uint64_t kDecades[kMaxIntegerFixedDigits] = {
+        powerOf(10, 1),  powerOf(10, 2),  powerOf(10, 3),  powerOf(10, 4),  powerOf(10, 5),
+        powerOf(10, 6),  powerOf(10, 7),  powerOf(10, 8),  powerOf(10, 9),  powerOf(10, 10),
+        powerOf(10, 11), powerOf(10, 12), powerOf(10, 13), powerOf(10, 14), powerOf(10, 15),
+        powerOf(10, 16), powerOf(10, 17), powerOf(10, 18), powerOf(10, 19)};
+    int count = 1; // digits of result (a result of 0 is one digit "0")
+    while (count <= kMaxIntegerFixedDigits - 1 && result >= kDecades[count - 1])
         ++count;
     count = std::max(count, d + 1); // at least "0" before the point
     if (count > kMaxIntegerFixedDigits + kMaxIntegerFixedDecimals) return false;
@@ -281,87 +358,90 @@ bool integerFixed(double a, int d, char* text, std::size_t& n) {
 }
 
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
-void appendExponent(std::string& out, double v, int w, int d, char letter) {
+template <typename Out> void appendExponent(Out& out, double v, int w, int d, char letter) {
     if (appendNonFinite(out, v, w)) return;
     if (d < 1 || d > kMaxFractionDigits) {
         appendStars(out, w);
         return;
     }
+    if (w <= 0) return;
     const bool negative = std::signbit(v);
     const double a = std::fabs(v);
-    // [-]0.digits, then the exponent: a letter and two digits, or three digits without it. The
-    // digits are written in their place in the text.
-    char text[kMaxFractionDigits + 8];
-    std::size_t n = 0;
-    if (negative) text[n++] = '-';
-    text[n++] = '0';
-    text[n++] = '.';
-    char* const digits = text + n;
+    // [-]0.digits, then the exponent in four columns: a letter and two digits, or three digits
+    // without it. Its length is known before the rounding: one column short, the optional
+    // leading zero goes (after the sign); shorter still, the field is asterisks.
+    const int full = (negative ? 1 : 0) + 2 + d + 4;
+    const bool dropZero = full > w;
+    const int length = dropZero ? full - 1 : full;
+    if (length > w) {
+        appendStars(out, w);
+        return;
+    }
+    // The field is written in its place: blanks, the sign and point, the digits where the
+    // rounding puts them, the exponent.
+    char* const field = out.extend(static_cast<std::size_t>(w));
+    fillRun(field, static_cast<std::size_t>(w - length), ' ');
+    char* p = field + (w - length);
+    if (negative) *p++ = '-';
+    if (!dropZero) *p++ = '0';
+    *p++ = '.';
     int exponent = 0;
     if (a == 0.0) {
-        std::fill(digits, digits + d, '0');
-    } else if (!integerRounded(a, d, digits, exponent)) {
+        fillRun(p, static_cast<std::size_t>(d), '0');
+    } else if (!integerRounded(a, d, p, exponent)) {
         // to_chars rounds the exact binary value to d significant digits (ties to even):
         // "d.ddde+XX" (no point when d is 1).
         char sci[kMaxFractionDigits + 16];
         const auto r =
             std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
-        sciDigits(sci, r.ptr, digits, exponent);
+        sciDigits(sci, r.ptr, p, exponent);
     }
     const int ae = exponent < 0 ? -exponent : exponent;
     if (ae > 999) {
-        appendStars(out, w);
+        fillRun(field, static_cast<std::size_t>(w), '*');
         return;
     }
-    n += static_cast<std::size_t>(d);
-    if (ae <= 99) text[n++] = letter;
-    text[n++] = exponent < 0 ? '-' : '+';
-    if (ae > 99) text[n++] = static_cast<char>('0' + ae / 100);
-    text[n++] = static_cast<char>('0' + ae / 10 % 10);
-    text[n++] = static_cast<char>('0' + ae % 10);
-    std::string_view body(text, n);
-    if (static_cast<int>(n) > w) {
-        // One column short: the optional leading zero goes (after the sign).
-        if (negative) {
-            text[1] = '-';
-            body = std::string_view(text + 1, n - 1);
-        } else {
-            body.remove_prefix(1);
-        }
+    p += d;
+    if (ae <= 99) {
+        p[0] = letter;
+        p[1] = exponent < 0 ? '-' : '+';
+        std::memcpy(p + 2, kDigitPairs.data() + 2 * ae, 2);
+    } else {
+        p[0] = exponent < 0 ? '-' : '+';
+        p[1] = static_cast<char>('0' + ae / 100);
+        std::memcpy(p + 2, kDigitPairs.data() + 2 * (ae % 100), 2);
     }
-    appendRight(out, body, w);
 }
 
-} // namespace
-
-void appendX(std::string& out, int n) {
-    if (n > 0) out.append(static_cast<std::size_t>(n), ' ');
+template <typename Out> void putX(Out& out, int n) {
+    if (n > 0) fillRun(out.extend(static_cast<std::size_t>(n)), static_cast<std::size_t>(n), ' ');
 }
 
-void appendI(std::string& out, std::int64_t v, int w) {
-    appendI(out, v, w, 1);
-}
-
-void appendI(std::string& out, std::int64_t v, int w, int m) {
+template <typename Out> void putI(Out& out, std::int64_t v, int w, int m) {
     // Iw.m: at least m digits, leading zeros added; a zero with m = 0 is all blanks.
     if (v == 0 && m == 0) {
-        appendX(out, w);
+        putX(out, w);
         return;
     }
     const std::uint64_t mag =
         v < 0 ? 0ULL - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
-    char digits[24];
-    const auto r = std::to_chars(digits, digits + sizeof digits, mag);
-    const int n = static_cast<int>(r.ptr - digits);
-    Buffer b;
-    if (v < 0) b.put('-');
-    for (int k = n; k < m && k < kMaxFractionDigits; ++k)
-        b.put('0');
-    b.put(digits, r.ptr);
-    appendRight(out, b.view(), w);
+    // The sign, the leading zeros (up to the most digits a field takes), then the digits.
+    char text[1 + kMaxFractionDigits + 24];
+    char* p = text;
+    if (v < 0) *p++ = '-';
+    int count = 1;
+    for (std::uint64_t rest = mag; rest >= 10; rest /= 10)
+        ++count;
+    const int zeros = std::min(m, kMaxFractionDigits) - count;
+    if (zeros > 0) {
+        fillRun(p, static_cast<std::size_t>(zeros), '0');
+        p += zeros;
+    }
+    p = std::to_chars(p, text + sizeof text, mag).ptr;
+    appendRight(out, std::string_view(text, static_cast<std::size_t>(p - text)), w);
 }
 
-void appendF(std::string& out, double v, int w, int d) {
+template <typename Out> void putF(Out& out, double v, int w, int d) {
     if (appendNonFinite(out, v, w)) return;
     if (d < 0 || d > kMaxFractionDigits || w <= 0) {
         appendStars(out, w);
@@ -374,25 +454,82 @@ void appendF(std::string& out, double v, int w, int d) {
         appendStars(out, w);
         return;
     }
-    char fixedText[160];
+    // The digits from the second column of the buffer on, so that the sign goes before them
+    // without a copy; a column kept at the end for the point of d = 0.
+    char buffer[162];
+    char* const digits = buffer + 1;
     std::size_t n = 0;
-    if (!integerFixed(a, d, fixedText, n)) {
+    if (!integerFixed(a, d, digits, n)) {
         const auto r =
-            std::to_chars(fixedText, fixedText + sizeof fixedText, a, std::chars_format::fixed, d);
-        n = static_cast<std::size_t>(r.ptr - fixedText);
+            std::to_chars(digits, buffer + sizeof buffer - 1, a, std::chars_format::fixed, d);
+        n = static_cast<std::size_t>(r.ptr - digits);
     }
-    Buffer b;
-    if (negative) b.put('-');
-    b.put(fixedText, fixedText + n);
-    if (d == 0) b.put('.');
-    appendRight(out, fitLeadingZero(b, negative, w), w);
+    if (d == 0) digits[n++] = '.';
+    std::string_view body(digits, n);
+    if (negative) {
+        buffer[0] = '-';
+        body = std::string_view(buffer, n + 1);
+    }
+    // One column short: the optional leading zero of "0." goes (after the sign).
+    if (static_cast<int>(body.size()) > w && n >= 2 && digits[0] == '0' && digits[1] == '.') {
+        if (negative) {
+            digits[0] = '-';
+            body = std::string_view(digits, n);
+        } else {
+            body = std::string_view(digits + 1, n - 1);
+        }
+    }
+    appendRight(out, body, w);
 }
 
+} // namespace
+
+void appendX(std::string& out, int n) {
+    StringText t{out};
+    putX(t, n);
+}
+void appendI(std::string& out, std::int64_t v, int w) {
+    StringText t{out};
+    putI(t, v, w, 1);
+}
+void appendI(std::string& out, std::int64_t v, int w, int m) {
+    StringText t{out};
+    putI(t, v, w, m);
+}
+void appendF(std::string& out, double v, int w, int d) {
+    StringText t{out};
+    putF(t, v, w, d);
+}
 void appendE(std::string& out, double v, int w, int d) {
-    appendExponent(out, v, w, d, 'E');
+    StringText t{out};
+    appendExponent(t, v, w, d, 'E');
 }
 void appendD(std::string& out, double v, int w, int d) {
+    StringText t{out};
+    appendExponent(t, v, w, d, 'D');
+}
+
+void appendX(LineText& out, int n) {
+    putX(out, n);
+}
+void appendI(LineText& out, std::int64_t v, int w, int m) {
+    putI(out, v, w, m);
+}
+void appendF(LineText& out, double v, int w, int d) {
+    putF(out, v, w, d);
+}
+void appendE(LineText& out, double v, int w, int d) {
+    appendExponent(out, v, w, d, 'E');
+}
+void appendD(LineText& out, double v, int w, int d) {
     appendExponent(out, v, w, d, 'D');
+}
+
+char* LineText::extendLong(std::size_t n) {
+    if (!m_long) m_long = std::make_unique<std::string>(m_inline, m_size);
+    const std::size_t at = m_long->size();
+    m_long->resize(at + n);
+    return m_long->data() + at;
 }
 
 std::string I(std::int64_t v, int w) {
@@ -424,12 +561,10 @@ std::string D(double v, int w, int d) {
 Line& Line::a(std::string_view s, int w) {
     if (w <= 0) return *this;
     const std::size_t width = static_cast<std::size_t>(w);
-    if (s.size() >= width)
-        m_text.append(s.substr(0, width));
-    else {
-        m_text.append(s);
-        m_text.append(width - s.size(), ' ');
-    }
+    const std::size_t kept = std::min(s.size(), width);
+    char* field = m_text.extend(width);
+    if (kept > 0) std::memcpy(field, s.data(), kept);
+    std::memset(field + kept, ' ', width - kept);
     return *this;
 }
 

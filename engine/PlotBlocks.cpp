@@ -38,7 +38,7 @@ void writeLoadBlock(TextOut& plot, const DistributedLoadTable& t, int unitSystem
         l.clear();
         for (double v : {t.depth[i], t.total[i], earth, t.surcharge[i]})
             l.x(2).e(v, 10, 3);
-        plot.line(l.str());
+        plot.line(l.view());
     });
 }
 
@@ -52,7 +52,8 @@ void writeCurveBlock(TextOut& plot, const StationData& st, int unitSystem, Curve
     for (int k = 0; k < st.curveCount; ++k) {
         const Curve& c = st.curves[static_cast<std::size_t>(k)];
         if (form == CurveForm::generated) {
-            plot.line(fixed::Line().x(1).f(generatedDepth[k], 10, 2).x(1).i(c.pointCount, 5).str());
+            plot.line(
+                fixed::Line().x(1).f(generatedDepth[k], 10, 2).x(1).i(c.pointCount, 5).view());
         } else {
             plot.freeInts({c.firstStation, c.pointCount});
         }

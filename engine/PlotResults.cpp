@@ -13,7 +13,7 @@ void writeResultBlock(TextOut& plot, int marker, const ResultRows& rows, int uni
         for (double v : {rows.depth[i], rows.deflection[i], rows.moment[i], rows.shear[i],
                          rows.reaction[i]})
             l.x(1).e(v, 13, 4);
-        plot.line(l.str());
+        plot.line(l.view());
     }
 }
 

@@ -11,12 +11,12 @@ namespace {
 const std::string kBannerLine = std::string(6, ' ') + std::string(50, '*');
 
 void captionLine(TextOut& report, const char* caption, int value) {
-    report.line(fixed::Line().x(6).text(caption).i(value, 2).str());
+    report.line(fixed::Line().x(6).text(caption).i(value, 2).view());
 }
 
 void realLine(TextOut& report, const char* caption, double value, int decimals,
               const UnitLabels& labels) {
-    report.line(fixed::Line().x(6).text(caption).f(value, 7, decimals).text(labels.length3).str());
+    report.line(fixed::Line().x(6).text(caption).f(value, 7, decimals).text(labels.length3).view());
 }
 
 } // namespace
@@ -51,7 +51,7 @@ void writeWallLines(TextOut& report, const WallRecord& wall, const UnitLabels& l
                     .x(6)
                     .text("NUMBER OF INCREMENTS                               = ")
                     .i(wall.increments, 3)
-                    .str());
+                    .view());
     realLine(report, "INCREMENT LENGTH                                   = ", wall.incrementLength,
              3, labels);
     realLine(report, "FREE HEIGHT OF WALL                                = ", wall.freeHeight, 3,
@@ -79,7 +79,7 @@ void writeRestraintRow(TextOut& report, int station, int caseCode, double deflec
         l.x(11).text("NONE").x(8).e(slope, 10, 3);
     else
         l.x(3).x(5).e(deflection, 10, 3).x(5).e(slope, 10, 3);
-    report.line(l.str());
+    report.line(l.view());
 }
 
 void writeStiffnessHeading(TextOut& report, const UnitLabels& u) {
@@ -113,7 +113,7 @@ void writeStiffnessHeading(TextOut& report, const UnitLabels& u) {
                     .text(u.force3)
                     .x(4)
                     .text(u.force4)
-                    .str());
+                    .view());
 }
 
 void writeTableRow(TextOut& report, int previousC, int from, int to, int mode,
@@ -128,19 +128,19 @@ void writeTableRow(TextOut& report, int previousC, int from, int to, int mode,
     l.i(std::int64_t{mode} - 1, 3).x(1); // any mode read from the file, INT_MIN included
     for (double v : values)
         l.e(v, 10, 3);
-    report.line(l.str());
+    report.line(l.view());
 }
 
 void writeDistributedLoadHeading(TextOut& report, const UnitLabels& u) {
     report.emptyLines(2);
     report.line("         DEPTH         ACTIVE EARTH PRESSURE");
     report.line(
-        fixed::Line().x(9).text(u.length3).x(17).text(u.force4).text("/").text(u.length2).str());
+        fixed::Line().x(9).text(u.length3).x(17).text(u.force4).text("/").text(u.length2).view());
     report.line("        --------       ------------------------");
 }
 
 void writeDistributedLoadRow(TextOut& report, double depth, double load) {
-    report.line(fixed::Line().x(6).e(depth, 10, 3).x(10).e(load, 10, 3).str());
+    report.line(fixed::Line().x(6).e(depth, 10, 3).x(10).e(load, 10, 3).view());
 }
 
 void writeUserCurveBanner(TextOut& report) {
@@ -165,16 +165,16 @@ void writeUserCurveHeading(TextOut& report, const UnitLabels& u, const UserCurve
         l.x(8).i(c.pointCount, 4);
     else
         l.x(10).i(c.pointCount, 3);
-    report.line(l.str());
+    report.line(l.view());
     report.emptyLines(2);
     report.line(std::string(18, ' ') + "    Y    " + std::string(12, ' ') + "   P    ");
     report.line(
-        fixed::Line().x(20).text(u.length3).x(16).text(u.force4).text("/").text(u.length2).str());
+        fixed::Line().x(20).text(u.length3).x(16).text(u.force4).text("/").text(u.length2).view());
     report.line(std::string(18, ' ') + "---------" + std::string(12, ' ') + "--------");
 }
 
 void writeUserCurvePoint(TextOut& report, double y, double p) {
-    report.line(fixed::Line().x(17).e(y, 10, 3).x(10).e(p, 10, 3).str());
+    report.line(fixed::Line().x(17).e(y, 10, 3).x(10).e(p, 10, 3).view());
 }
 
 } // namespace tervane

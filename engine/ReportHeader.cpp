@@ -65,7 +65,7 @@ std::string titleLine(const RunState& run, const ControlRecord& control) {
     } else {
         l.text("Stage No :").i(run.problemNumber, 2).x(2).a(run.firstTitle, kTitleReadLength);
     }
-    return l.str();
+    return std::string(l.view());
 }
 
 void writeReportHeader(TextOut& report, const RunState& run, const ControlRecord& control,
@@ -75,7 +75,7 @@ void writeReportHeader(TextOut& report, const RunState& run, const ControlRecord
     report.line(rule('='));
     report.emptyLines(1);
     report.line(indent + "  TERVANE for Windows, Version " +
-                fixed::Line().a(run.versionText, kVersionTextLength).str());
+                std::string(fixed::Line().a(run.versionText, kVersionTextLength).view()));
     report.emptyLines(1);
     report.line(indent + "   A Program for the Analysis of ");
     report.line(indent + "   Flexible Retaining Walls ");
@@ -110,7 +110,7 @@ void writeReportHeader(TextOut& report, const RunState& run, const ControlRecord
         .i(when.tm_min, 2, 2)
         .text(":")
         .i(when.tm_sec, 2, 2);
-    report.line(date.str());
+    report.line(date.view());
 
     report.emptyLines(1);
     report.line(titleLine(run, control));

@@ -12,7 +12,7 @@ void writeResultsTable(TextOut& report, const EngineState& s, const SolverOutcom
     report.line(titleLine(s.run, s.control));
 
     report.emptyLines(2);
-    report.line(fixed::Line().text("     RESULTS -- ITERATION").i(outcome.iterations, 3).str());
+    report.line(fixed::Line().text("     RESULTS -- ITERATION").i(outcome.iterations, 3).view());
     report.line("     --------------------");
     if (outcome.offCurve) {
         report.emptyLines(1);
@@ -24,7 +24,7 @@ void writeResultsTable(TextOut& report, const EngineState& s, const SolverOutcom
                         .text("     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***")
                         .i(outcome.exceedCount, 4)
                         .text("  *** STATIONS *****")
-                        .str());
+                        .view());
     }
     if (outcome.openCount > 0) {
         report.emptyLines(1);
@@ -52,7 +52,7 @@ void writeResultsTable(TextOut& report, const EngineState& s, const SolverOutcom
                     .text("-")
                     .text(u.length2)
                     .text("**2")
-                    .str());
+                    .view());
     report.line("   ------    ----        ----       -----"
                 "      ------      ------    ---------    ----------");
     fixed::Line l;
@@ -62,7 +62,7 @@ void writeResultsTable(TextOut& report, const EngineState& s, const SolverOutcom
         for (double v : {r.deflection[st], r.slope[st], r.moment[st], r.shear[st], r.reaction[st],
                          r.stiffness[st]})
             l.e(v, 12, 3);
-        report.line(l.str());
+        report.line(l.view());
     }
 }
 

@@ -8,8 +8,10 @@
 namespace tervane {
 namespace {
 
-// Text gathered before it is handed to the system: a few writes per report.
+// Text gathered before it is handed to the system: a few writes per report. The buffer holds a
+// line more than that, so a line is copied in whole and the buffer handed over after it.
 constexpr std::size_t kBufferSize = std::size_t{1} << 16;
+constexpr std::size_t kBufferRoom = kBufferSize + 4096;
 
 } // namespace
 
@@ -19,8 +21,8 @@ bool TextOut::open(const std::string& path, std::string name) {
     m_name = std::move(name);
     m_bytes = 0;
     m_failed = false;
-    m_buffer.clear();
-    m_buffer.reserve(kBufferSize);
+    m_used = 0;
+    if (!m_buffer) m_buffer = std::make_unique_for_overwrite<char[]>(kBufferRoom);
     m_file = std::fopen(path.c_str(), "wb");
     return m_file != nullptr;
 }
@@ -32,9 +34,9 @@ void TextOut::create(const std::string& path, std::string name) {
 
 void TextOut::close() {
     if (!m_file) return;
-    if (!m_failed && !m_buffer.empty())
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file); // unchecked: see finish()
-    m_buffer.clear();
+    if (!m_failed && m_used > 0)
+        std::fwrite(m_buffer.get(), 1, m_used, m_file); // unchecked: see finish()
+    m_used = 0;
     std::fclose(m_file);
     m_file = nullptr;
 }
@@ -63,31 +65,50 @@ void TextOut::fail(int error) {
 }
 
 void TextOut::flushBuffer() {
-    if (m_buffer.empty()) return;
+    if (m_used == 0) return;
     errno = 0;
-    const std::size_t written = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
-    const bool whole = written == m_buffer.size();
-    m_buffer.clear();
+    const std::size_t written = std::fwrite(m_buffer.get(), 1, m_used, m_file);
+    const bool whole = written == m_used;
+    m_used = 0;
     if (!whole) fail(errno);
 }
 
 void TextOut::put(const char* data, std::size_t size) {
     if (!m_file || m_failed) return;
-    m_buffer.append(data, size);
+    if (size > kBufferRoom - m_used) {
+        flushBuffer();
+        if (size > kBufferRoom) {
+            // Longer than the whole buffer: handed to the system as it stands.
+            errno = 0;
+            const bool whole = std::fwrite(data, 1, size, m_file) == size;
+            if (!whole) fail(errno);
+            m_bytes += size;
+            return;
+        }
+    }
+    std::memcpy(m_buffer.get() + m_used, data, size);
+    m_used += size;
     m_bytes += size;
-    if (m_buffer.size() >= kBufferSize) flushBuffer();
+    if (m_used >= kBufferSize) flushBuffer();
 }
 
 void TextOut::putChar(char c) {
-    if (!m_file || m_failed) return;
-    m_buffer.push_back(c);
-    ++m_bytes;
-    if (m_buffer.size() >= kBufferSize) flushBuffer();
+    put(&c, 1);
 }
 
 void TextOut::line(std::string_view text) {
     if (!m_file || m_failed) return;
-    if (!text.empty()) put(text.data(), text.size());
+    if (text.size() < kBufferRoom - m_used) {
+        // The common line: copied with its line end in one step.
+        char* const at = m_buffer.get() + m_used;
+        if (!text.empty()) std::memcpy(at, text.data(), text.size());
+        at[text.size()] = '\n';
+        m_used += text.size() + 1;
+        m_bytes += text.size() + 1;
+        if (m_used >= kBufferSize) flushBuffer();
+        return;
+    }
+    put(text.data(), text.size());
     putChar('\n');
 }
 

@@ -6,6 +6,7 @@
 // to a file that was never opened are ignored too (tests and benchmarks run stages without one).
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -50,7 +51,8 @@ private:
     std::string m_name;
     std::size_t m_bytes = 0;
     bool m_failed = false;
-    std::string m_buffer; // text not yet handed to the system
+    std::unique_ptr<char[]> m_buffer; // text not yet handed to the system: m_used characters
+    std::size_t m_used = 0;
 };
 
 } // namespace tervane

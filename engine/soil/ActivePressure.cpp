@@ -46,7 +46,7 @@ void writeForceHeading(TextOut& report, const UnitLabels& labels) {
                     .x(6)
                     .text(" LAYER    PA1     Z1       PA2     Z2         PA3     Z3")
                     .text("        PA4")
-                    .str());
+                    .view());
     report.line(Line()
                     .x(6)
                     .text("  NO")
@@ -64,15 +64,15 @@ void writeForceHeading(TextOut& report, const UnitLabels& labels) {
                     .text(labels.length3)
                     .x(4)
                     .text(P)
-                    .str());
+                    .view());
     report.emptyLines(1);
 }
 
 void writeWaterHeading(TextOut& report) {
     writeSectionBanner(report, "*      ACTIVE WATER PRESSURE OF EACH LAYER       *");
     report.emptyLines(1);
-    report.line(Line().x(6).text(" LAYER    PW1     Z1       PW2     Z2                ").str());
-    report.line(Line().x(6).text("  NO             ").str());
+    report.line(Line().x(6).text(" LAYER    PW1     Z1       PW2     Z2                ").view());
+    report.line(Line().x(6).text("  NO             ").view());
     report.emptyLines(1);
 }
 
@@ -123,11 +123,11 @@ void computeCoefficients(const SoilInput& soil, const LayerTable& table, ActiveP
             writeSectionBanner(report, "* ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT  *");
             report.emptyLines(1);
             report.line(
-                Line().x(6).text("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ").str());
+                Line().x(6).text("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ").view());
             report.line(
-                Line().x(6).text("   NO.          COEFFICIENT      COEFFICIENT     ").str());
+                Line().x(6).text("   NO.          COEFFICIENT      COEFFICIENT     ").view());
         }
-        report.line(Line().x(10).i(L, 2).x(9).e(r.ka, 10, 3).x(8).e(r.kp, 10, 3).str());
+        report.line(Line().x(10).i(L, 2).x(9).e(r.ka, 10, 3).x(8).e(r.kp, 10, 3).view());
 
         if (layer.optionalKa > kOptionalKaThreshold) {
             r.ka = layer.optionalKa;
@@ -173,7 +173,7 @@ void computeLayerForces(const LayerTable& table, ActivePressure& ap, const UnitL
         pair(row, r.pa2, r.z2);
         pair(row, r.pa3, r.z3);
         row.x(1).f(r.pa4, 10, 2);
-        report.line(row.str());
+        report.line(row.view());
     }
 
     // Water forces of the rows from the water table to the excavation level. Without a row top
@@ -195,7 +195,7 @@ void computeLayerForces(const LayerTable& table, ActivePressure& ap, const UnitL
             row.x(6).i(L, 2);
             pair(row, -r.pw1, r.z1);
             pair(row, -r.pw2, r.z2);
-            report.line(row.str());
+            report.line(row.view());
         }
     }
 

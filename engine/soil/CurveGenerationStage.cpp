@@ -55,7 +55,7 @@ void writeReductionFactors(TextOut& report, const ModifierTable& t) {
                             .f(t.pMultiplier[j], 6, 2)
                             .x(6)
                             .f(t.yMultiplier[j], 6, 2)
-                            .str());
+                            .view());
         }
     }
     report.emptyLines(2);

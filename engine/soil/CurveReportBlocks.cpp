@@ -56,7 +56,7 @@ void writePoints(TextOut& out, const CurveBlock& b, PointFormat format, const PY
             line.d(y, 20, 3).d(p, 20, 3);
             break;
         }
-        out.line(line.str());
+        out.line(line.view());
         if (softClay && i > 0 && y < kTinyDeflection) {
             out.line(blanks(29) + "**** WARNING ****");
             out.line(blanks(5) + "DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM");
@@ -64,7 +64,7 @@ void writePoints(TextOut& out, const CurveBlock& b, PointFormat format, const PY
                          .x(5)
                          .text("USED A SOIL MODULUS OF ")
                          .d(softClay->initialModulus, 12, 4)
-                         .str());
+                         .view());
         }
     }
 }
@@ -92,7 +92,7 @@ void writeSoftClay(TextOut& out, const Labels& u, const UnitLabels& units, const
                  .d(s.gamma, 10, 4)
                  .x(1)
                  .d(s.e50, 12, 4)
-                 .str());
+                 .view());
     out.emptyLines(1);
     out.line(blanks(37) + "Y," + u.l + blanks(13) + "P," + units.force3 + "/" + u.l);
     writePoints(out, b, PointFormat::F3, b.curve);
@@ -117,7 +117,7 @@ void writeStiffClayFreeWater(TextOut& out, const Labels& u, const CurveBlock& b)
                  .x(1)
                  .d(s.gamma, 10, 2)
                  .d(s.e50, 12, 4)
-                 .str());
+                 .view());
     writePoints(out, b, PointFormat::F3, nullptr);
 }
 
@@ -138,7 +138,7 @@ void writeStiffClayNoFreeWater(TextOut& out, const Labels& u, const UnitLabels& 
                  .d(s.cAvg, 10, 2)
                  .d(s.gamma, 10, 2)
                  .d(s.e50, 12, 4)
-                 .str());
+                 .view());
     writeYPHeading(out, u, units, 38, 15);
     writePoints(out, b, PointFormat::F5, nullptr);
 }
@@ -163,7 +163,7 @@ void writeSand(TextOut& out, const Labels& u, const UnitLabels& units, const Cur
                  .f(r.coefB, 5, 2)
                  .e(r.wedge, 9, 2)
                  .e(r.flow, 9, 2)
-                 .str());
+                 .view());
     out.emptyLines(1);
     writeYPHeading(out, u, units, 38, 15);
     writePoints(out, b, PointFormat::F3, nullptr);
@@ -187,7 +187,7 @@ void writeSilt(TextOut& out, const Labels& u, const UnitLabels& units, const Cur
                  .f(r.coefB, 10, 2)
                  .e(r.cohesionPart, 10, 3)
                  .e(r.frictionPart, 10, 3)
-                 .str());
+                 .view());
     out.emptyLines(1);
     writeYPHeading(out, u, units, 37, 16);
     writePoints(out, b, PointFormat::E3, nullptr);
@@ -200,7 +200,7 @@ void writeStrongRock(TextOut& out, const Labels& u, const UnitLabels& units, con
         b.side == WallSide::Excavation ? "DEPTH-EXCAVATION SIDE" : "DEPTH-BACKFILL SIDE  ";
     out.line(blanks(17) + title + blanks(5) + "DIAM" + blanks(8) + "C" + blanks(7));
     out.line(blanks(30) + u.l + blanks(12) + u.l + blanks(5) + u.fPerL2 + " ");
-    out.line(Line().x(24).f(s.xs, 10, 2).x(5).f(s.b, 10, 3).e(b.curve->rockC, 10, 1).str());
+    out.line(Line().x(24).f(s.xs, 10, 2).x(5).f(s.b, 10, 3).e(b.curve->rockC, 10, 1).view());
     writeYPHeading(out, u, units, 38, 15);
     writePoints(out, b, PointFormat::D3, nullptr);
 }
@@ -221,7 +221,7 @@ void writeWeakRock(TextOut& out, const Labels& u, const UnitLabels& units, const
                  .e(s.k, 10, 2)
                  .e(s.gamma, 10, 2)
                  .e(s.e50, 12, 3)
-                 .str());
+                 .view());
     writeYPHeading(out, u, units, 37, 16);
     writePoints(out, b, PointFormat::E3, nullptr);
 }
@@ -270,7 +270,7 @@ void writeCurveBlock(TextOut& out, const UnitLabels& units, const CurveBlock& bl
                      .e(block.pMultiplier, 10, 3)
                      .text(" Y-Multiplier = ")
                      .e(block.yMultiplier, 10, 3)
-                     .str());
+                     .view());
     }
 }
 

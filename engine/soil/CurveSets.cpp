@@ -114,7 +114,7 @@ void writePointRecords(TextOut& out, int type, const CurveValues& y, const Curve
                      .e(p[at(i)], 10, 3)
                      .x(gapBeforeY)
                      .e(y[at(i)], 10, 3)
-                     .str());
+                     .view());
     }
 }
 

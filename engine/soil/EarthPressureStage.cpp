@@ -35,7 +35,7 @@ void writeRow(TextOut& out, const PressureTable& t, int r) {
                  .e(t.earth[i], 10, 3)
                  .x(4)
                  .e(t.surcharge[i], 10, 3)
-                 .str());
+                 .view());
 }
 
 // QKTEMP.001: the row count, then the rows; with the trapezoid, rows 1..iH and then iH..last

@@ -183,26 +183,26 @@ void writeStrengthDataSection(TextOut& report, const ResistanceProfile& p,
                     .text("X AT THE SURFACE OF EXCAVATION SIDE     = ")
                     .f(H + p.xt[1], 10, 2)
                     .text(labels.length3)
-                    .str());
+                    .view());
     report.emptyLines(1);
-    report.line(Line().x(6).i(p.layerCount, 1).text(" LAYER(S) OF SOIL").str());
+    report.line(Line().x(6).i(p.layerCount, 1).text(" LAYER(S) OF SOIL").view());
     for (int k = 1; k <= p.layerCount; ++k) {
         report.emptyLines(1);
-        report.line(Line().x(6).text("LAYER").i(k, 3).str());
-        report.line(Line().x(9).text(soilTypeText(p.soilType[at(k)])).str());
+        report.line(Line().x(6).text("LAYER").i(k, 3).view());
+        report.line(Line().x(9).text(soilTypeText(p.soilType[at(k)])).view());
     }
     report.emptyLines(1);
-    report.line(Line().x(6).text("DISTRIBUTION OF EFFECTIVE UNIT WEIGHT WITH DEPTH").str());
-    report.line(Line().x(6).text("NUMBER OF POINTS =").i(p.weightCount, 3).str());
+    report.line(Line().x(6).text("DISTRIBUTION OF EFFECTIVE UNIT WEIGHT WITH DEPTH").view());
+    report.line(Line().x(6).text("NUMBER OF POINTS =").i(p.weightCount, 3).view());
     report.emptyLines(1);
     for (int j = 1; j <= p.weightCount; ++j)
-        report.line(Line().f(H + p.weightDepth[at(j)], 15, 4).d(p.weight[at(j)], 15, 4).str());
+        report.line(Line().f(H + p.weightDepth[at(j)], 15, 4).d(p.weight[at(j)], 15, 4).view());
     report.emptyLines(1);
-    report.line(Line().x(6).text("DISTRIBUTION OF STRENGTH PARAMETERS WITH DEPTH").str());
-    report.line(Line().x(6).text("NUMBER OF POINTS =").i(p.strengthCount, 3).str());
+    report.line(Line().x(6).text("DISTRIBUTION OF STRENGTH PARAMETERS WITH DEPTH").view());
+    report.line(Line().x(6).text("NUMBER OF POINTS =").i(p.strengthCount, 3).view());
     report.emptyLines(1);
     report.line(
-        Line().x(13).text("X,").x(11).text("S,").x(2).text("PHI,DEGREES").x(12).text("E50").str());
+        Line().x(13).text("X,").x(11).text("S,").x(2).text("PHI,DEGREES").x(12).text("E50").view());
     constexpr double e50None = 1e-6; // E50 at or below this is shown as not given
     for (int j = 1; j <= p.strengthCount; ++j) {
         Line row;
@@ -213,7 +213,7 @@ void writeStrengthDataSection(TextOut& report, const ResistanceProfile& p,
             row.x(10).text("-----");
         else
             row.d(p.e50At[at(j)], 15, 4);
-        report.line(row.str());
+        report.line(row.view());
     }
 }
 

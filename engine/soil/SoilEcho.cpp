@@ -12,7 +12,7 @@ void writeWallEcho(TextOut& report, const SoilInput& soil, double gammaW,
     writeSectionBanner(report, "*                WALL INFORMATION                *");
     report.emptyLines(2);
     const auto lengthLine = [&](const char* caption, double v) {
-        report.line(Line().x(6).text(caption).e(v, 10, 3).text(labels.length3).str());
+        report.line(Line().x(6).text(caption).e(v, 10, 3).text(labels.length3).view());
     };
     lengthLine("FREE HEIGHT OF WALL                    = ", soil.freeHeight);
     lengthLine("WIDTH FOR EARTH PRESSURE, WA           = ", soil.activeWidth);
@@ -27,17 +27,17 @@ void writeWallEcho(TextOut& report, const SoilInput& soil, double gammaW,
                     .text("/")
                     .text(labels.length2)
                     .text("**3")
-                    .str());
+                    .view());
     report.line(Line()
                     .x(6)
                     .text("SLOPE OF THE BACKFILL (deg.)           = ")
                     .e(soil.backfillSlope, 10, 3)
-                    .str());
+                    .view());
     report.line(Line()
                     .x(6)
                     .text("MODIFICATION FOR ACTIVE EARTH PRESSURE = ")
                     .e(soil.activePressureFactor, 10, 3)
-                    .str());
+                    .view());
 }
 
 void writeSoilEcho(TextOut& report, const LayerTable& table, int unitSystem) {
@@ -45,9 +45,9 @@ void writeSoilEcho(TextOut& report, const LayerTable& table, int unitSystem) {
     report.emptyLines(1);
     if (unitSystem == 1 || unitSystem == 2) {
         report.emptyLines(1);
-        report.line(Line().x(15).text("TOTAL").x(17).text("TOTAL UNIT").str());
+        report.line(Line().x(15).text("TOTAL").x(17).text("TOTAL UNIT").view());
         report.line(
-            Line().x(7).text("LAYER THICKNESS COHESION  PHI   WEIGHT   DRAINED  ZTOP").str());
+            Line().x(7).text("LAYER THICKNESS COHESION  PHI   WEIGHT   DRAINED  ZTOP").view());
         if (unitSystem == 1)
             report.line(Line()
                             .x(7)
@@ -64,7 +64,7 @@ void writeSoilEcho(TextOut& report, const LayerTable& table, int unitSystem) {
                             .text("T OR F")
                             .x(3)
                             .text("IN")
-                            .str());
+                            .view());
         else
             report.line(Line()
                             .x(7)
@@ -81,7 +81,7 @@ void writeSoilEcho(TextOut& report, const LayerTable& table, int unitSystem) {
                             .text("T OR F")
                             .x(3)
                             .text(" M ")
-                            .str());
+                            .view());
     }
     for (int L = 1; L <= table.count; ++L) {
         const LayerRow& r = table.row(L);
@@ -95,14 +95,14 @@ void writeSoilEcho(TextOut& report, const LayerTable& table, int unitSystem) {
                         .x(5)
                         .text(r.drained ? "T" : "F")
                         .f(r.top, 10, 2)
-                        .str());
+                        .view());
     }
 }
 
 void writeOverburdenEcho(TextOut& report, const LayerTable& table, const UnitLabels& labels) {
     writeSectionBanner(report, "*            EFFECTIVE OVERBURDEN STRESS         *");
     report.emptyLines(1);
-    report.line(Line().x(6).text("          DEPTH                     STRESS       ").str());
+    report.line(Line().x(6).text("          DEPTH                     STRESS       ").view());
     report.line(Line()
                     .x(16)
                     .text(labels.length3)
@@ -111,11 +111,11 @@ void writeOverburdenEcho(TextOut& report, const LayerTable& table, const UnitLab
                     .text("/")
                     .text(labels.length2)
                     .text("**2")
-                    .str());
+                    .view());
     report.emptyLines(1);
     for (int L = 1; L <= table.count; ++L)
         report.line(
-            Line().x(12).e(table.row(L).top, 10, 3).x(17).e(table.row(L).sigvp, 10, 3).str());
+            Line().x(12).e(table.row(L).top, 10, 3).x(17).e(table.row(L).sigvp, 10, 3).view());
 }
 
 } // namespace tervane

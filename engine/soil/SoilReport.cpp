@@ -30,7 +30,8 @@ std::array<std::string, 4> beyondExtentWarning(BeyondExtent kind, double x) {
         closing += "INPUT CURVE FOR STRENGTH";
         break;
     }
-    return {std::string(), std::string(29, ' ') + "**** WARNING ****", depth.str(), closing};
+    return {std::string(), std::string(29, ' ') + "**** WARNING ****", std::string(depth.view()),
+            closing};
 }
 
 } // namespace tervane

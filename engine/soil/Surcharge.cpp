@@ -95,13 +95,13 @@ void writeSurchargeEcho(TextOut& report, const SoilInput& soil, const UnitLabels
                     .text("UNIFORM SURFACE PRESSURE     =")
                     .e(soil.uniformSurcharge, 10, 3)
                     .text(perArea)
-                    .str());
+                    .view());
     const int rows = std::clamp(soil.surchargeCount, 0, kMaxSurchargeRows);
     for (int r = 0; r < rows; ++r) {
         const SurchargeRow& row = soil.surcharges[static_cast<std::size_t>(r)];
         if (row.type < 1 || row.type > 3) continue;
         report.emptyLines(1);
-        report.line(Line().x(6).text("SURCHARGE LOADING NO.        = ").i(r + 1, 10).str());
+        report.line(Line().x(6).text("SURCHARGE LOADING NO.        = ").i(r + 1, 10).view());
         Line load;
         load.x(6);
         if (row.type == 1) {
@@ -117,21 +117,21 @@ void writeSurchargeEcho(TextOut& report, const SoilInput& soil, const UnitLabels
         } else {
             load.text("STRIP LOAD                   = ").e(row.magnitude, 10, 3).text(perArea);
         }
-        report.line(load.str());
+        report.line(load.view());
         if (row.type == 3)
             report.line(Line()
                             .x(6)
                             .text("WIDTH OF THE STRIP LOAD      = ")
                             .e(row.width, 10, 3)
                             .text(labels.length3)
-                            .str());
+                            .view());
         report.line(Line()
                         .x(6)
                         .text("HORIZONTAL DISTANCE BETWEEN  = ")
                         .e(row.distance, 10, 3)
                         .text(labels.length3)
-                        .str());
-        report.line(Line().x(6).text("THE WALL AND SURCHARGE         ").str());
+                        .view());
+        report.line(Line().x(6).text("THE WALL AND SURCHARGE         ").view());
         report.emptyLines(1);
     }
 }

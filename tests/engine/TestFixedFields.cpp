@@ -204,3 +204,53 @@ TEST(FixedFields, EFieldsAtRoundingTiesOfEveryScaleTheNarrowArithmeticTakes) {
         }
     }
 }
+
+TEST(FixedFields, ALineBeyondItsOwnRoomKeepsEveryFieldAndCopiesWhole) {
+    // Fields of every width up to 40 around a line's own room (the blank runs and bodies are
+    // written by pieces of 4, 8 and 16 characters): the line equals the same fields appended to
+    // a string, also once it has moved to the heap, after a copy, and after clear().
+    std::string expected;
+    Line l;
+    for (int w = 1; w <= 40; ++w) {
+        const double v = (w % 2 ? -1.0 : 1.0) * std::pow(7.0, w % 13) / 3.0;
+        appendX(expected, w % 5);
+        appendI(expected, w * 1234567, w);
+        appendE(expected, v, w, 1 + w % 7);
+        appendF(expected, v, w, w % 6);
+        expected.append(std::string(static_cast<std::size_t>(w), static_cast<char>('a' + w % 26))
+                            .substr(0, 12));
+        expected.append(static_cast<std::size_t>(w - std::min(w, 12)), ' ');
+        l.x(w % 5).i(w * 1234567, w).e(v, w, 1 + w % 7).f(v, w, w % 6);
+        l.a(std::string(static_cast<std::size_t>(w), static_cast<char>('a' + w % 26)).substr(0, 12),
+            w);
+        ASSERT_EQ(l.view(), expected) << "w=" << w;
+    }
+    ASSERT_GT(expected.size(), 1000u);
+    Line copy = l;
+    EXPECT_EQ(copy.view(), expected);
+    Line assigned;
+    assigned.text("short");
+    assigned = l;
+    EXPECT_EQ(assigned.str(), expected);
+    l.clear();
+    l.x(3).i(7, 2);
+    EXPECT_EQ(l.view(), "    7");
+    EXPECT_EQ(copy.view(), expected);
+}
+
+TEST(FixedFields, EFieldsAtPowersOfTenBeyondTheGuessedDecades) {
+    // The decade of an E field is guessed from a table of powers of ten as doubles and then
+    // confirmed: powers of ten and their neighbours inside and beyond the table, where the
+    // guess is one too high or too low, round as the exact conversion does.
+    for (int decade = -300; decade <= 300; decade += decade > -50 && decade < 50 ? 1 : 25) {
+        const double p = std::pow(10.0, decade);
+        for (double v :
+             {p, std::nextafter(p, 0.0), std::nextafter(p, 2.0 * p), 0.99999 * p, 1.00001 * p}) {
+            for (int d : {1, 3, 4, 8, 15}) {
+                const std::string exact = exactE(v, d);
+                ASSERT_EQ(E(v, d + 9, d), std::string(d + 9 - exact.size(), ' ') + exact)
+                    << std::hexfloat << v << " d=" << d;
+            }
+        }
+    }
+}

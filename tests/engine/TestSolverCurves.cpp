@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <memory>
+#include <random>
 
 using namespace solvertest;
 
@@ -266,4 +267,52 @@ TEST(SolverCurves, NonlinearWallConvergesOnItsCurves) {
     const SolverOutcome c = capped.solve(3);
     EXPECT_EQ(c.iterations, 3);
     EXPECT_GT(c.openCount, 0);
+}
+
+TEST(SolverCurves, TheSegmentMemoGivesTheSubstitutesOfAFreshTable) {
+    // One prepared table kept over many walks, as the iterations keep it, with deflections
+    // moving over the segments, onto the points themselves, below the first point and to NaN:
+    // every walk gives bit for bit the substitutes and the off-curve flag of a table prepared
+    // afresh. Groups of sorted curves and an unsorted one, a range from above the stored
+    // stations and one cut at the toe.
+    TestWall t(30, 10.0);
+    StationData& st = t.st();
+    const std::vector<std::pair<double, double>> sorted = {
+        {-2, 40}, {-1, 30}, {-0.5, 12}, {0, 0}, {0.25, -9}, {0.5, -14}, {1, -20}, {3, -24}};
+    t.addCurve(-6, 1, sorted);
+    t.addCurve(4, 1, {{-1, 5}, {0.5, -1}, {0.2, -2}, {2, -3}});
+    t.addCurve(9, 0, sorted);
+    t.addCurve(12, 1, {{-2, 10}, {0.5, 0}, {3, -10}});
+    t.addCurve(20, 1, sorted);
+    t.addCurve(34, 0, sorted);
+    auto kept = std::make_unique<CurveTableCache>();
+    prepareCurves(st, *kept);
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> onCurves(-0.99, 1.99), step(-0.3, 0.3);
+    StationArray<double> w;
+    for (int walk = 0; walk < 60; ++walk) {
+        for (int s = -3; s <= 33; ++s)
+            w[s] = walk % 3 == 0 ? onCurves(rng) : std::clamp(w[s] + step(rng), -0.99, 1.99);
+        if (walk % 4 == 1) { // on the points, and on both ends of a segment
+            w[7] = 0.5;
+            w[8] = -0.5;
+            w[16] = 0.25;
+            w[17] = 1.0;
+        }
+        if (walk % 10 == 5) w[15] = -1.5; // the first segment of a sorted curve
+        if (walk % 10 == 6) w[15] = -2.5; // then below its first point: off the curve
+        if (walk == 30) w[6] = std::nan("");
+        StationArray<double> q, s, qFresh, sFresh;
+        bool off = false, offFresh = false;
+        linearizeCurves(st, 30, w, q, s, off, kept.get());
+        linearizeCurves(st, 30, w, qFresh, sFresh, offFresh);
+        EXPECT_EQ(offFresh, walk % 10 == 6) << walk;
+        EXPECT_EQ(off, offFresh) << walk;
+        for (int k = -3; k <= 33; ++k) {
+            ASSERT_EQ(std::isnan(q[k]), std::isnan(qFresh[k])) << walk << " " << k;
+            if (std::isnan(q[k])) continue;
+            ASSERT_EQ(q[k], qFresh[k]) << walk << " " << k;
+            ASSERT_EQ(s[k], sFresh[k]) << walk << " " << k;
+        }
+    }
 }
