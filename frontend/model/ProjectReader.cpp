@@ -118,7 +118,10 @@ void TProgramData::readHeader(TWordReader& reader, bool longTerm) {
     MaxDeflection = in.number();
     Tolerance = in.number();
     FreeHeight = in.number();
-    if (layout.tiebacks) in.number(); // the active width again; taken from the earth-pressure line
+    // The active width; the earth-pressure line, when the file has one, gives it again. Without
+    // that line (no generated pressure or curves) the wall line is the only place it is kept,
+    // and the tieback springs need it.
+    if (layout.tiebacks) ActiveWidth = in.number();
 }
 
 void TProgramData::readTables(TWordReader& reader, bool longTerm) {

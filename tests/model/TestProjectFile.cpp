@@ -301,3 +301,32 @@ TEST(ProjectFile, FailedSaveLeavesThePreviousFile) {
         EXPECT_EQ(testsupport::readFile(dir / "wall.tv5d"), saved);
     }
 }
+
+TEST(ProjectFile, ActiveWidthOfAFileWithoutEarthPressureLineSurvivesOpening) {
+    // A user pressure table with external p-y curves has no earth-pressure line: the wall line
+    // alone keeps the active width, which the tieback springs divide by.
+    TProjectTables t;
+    TProgramData p(t);
+    testsupport::buildAnchoredWall(p);
+    p.UserPressureTable = true;
+    p.GeneratePYCurves = false;
+    p.ApplyExternalPY = true;
+    testsupport::setRow(t.DistLoad(), 0, {0, 0});
+    testsupport::setRow(t.DistLoad(), 1, {15, 240});
+    t.PYCurves2().SetRowCount(2);
+    testsupport::setRow(t.PYCurves2(), 0, {40, 0, 1, 1});
+    testsupport::setRow(t.PYCurves2(), 1, {80, 0, 1, 1});
+    for (int r = 0; r < 2; ++r) {
+        TGridTable& curve = *t.PYCurves2().Cell(1, r).AsTable();
+        curve.SetRowCount(3);
+        testsupport::setRow(curve, 0, {-1, 100});
+        testsupport::setRow(curve, 1, {0, 0});
+        testsupport::setRow(curve, 2, {1, -100});
+    }
+    p.ActiveWidth = 24;
+    TempDir dir;
+    std::unique_ptr<TProgramData> q;
+    const auto lines = fileLines(roundTrip(p, dir, q));
+    EXPECT_EQ(lines.at(1), "1 0\t2\t0\t1\t1 2 1 0 1\r");
+    EXPECT_EQ(static_cast<double>(q->ActiveWidth), 24.0);
+}
