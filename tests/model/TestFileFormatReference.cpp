@@ -30,8 +30,10 @@ struct LayoutRow {
 
 std::string formPattern(const std::string& form) {
     const std::string integer = "-?(0|[1-9][0-9]*)";
-    const std::string real =
-        "-?((0|[1-9][0-9]*)(\\.[0-9]*[1-9])?|[1-9](\\.[0-9]*[1-9])?E-?[1-9][0-9]*)";
+    // Fixed notation up to 8 digits before the point and down to 0.0001, scientific beyond
+    // (exponents from 8 up and from -5 down); no trailing zeros.
+    const std::string real = "-?(0|[1-9][0-9]{0,7}(\\.[0-9]*[1-9])?|0\\.(?!0000)[0-9]*[1-9]"
+                             "|[1-9](\\.[0-9]*[1-9])?E(-([5-9]|[1-9][0-9]+)|[89]|[1-9][0-9]+))";
     std::string out;
     for (char c : form) {
         switch (c) {
@@ -278,10 +280,10 @@ TEST(FileFormatReference, AWrongItemCountOrSeparatorIsCaught) {
     // tieback line short of its spacing, and with a blank where the header has a tab.
     const std::vector<LayoutRow> layout = readLayout();
     const std::string good = readFile(kExamples / "anchored-sheet-pile-si.tv5d");
-    const std::string tieback = "1.5\t0.0007\t195000000\t7\t20\t2.4\r\n";
+    const std::string tieback = "1.5\t0.0007\t1.95E8\t7\t20\t2.4\r\n";
     ASSERT_NE(good.find(tieback), std::string::npos);
     for (const auto& [from, to] :
-         {std::pair<std::string, std::string>{tieback, "1.5\t0.0007\t195000000\t7\t20\r\n"},
+         {std::pair<std::string, std::string>{tieback, "1.5\t0.0007\t1.95E8\t7\t20\r\n"},
           {"2 0\t1\t0\t2\t2 0 1 0 1\r\n", "2 0 1\t0\t2\t2 0 1 0 1\r\n"},
           {"18 0.0  32 0.0  24400 0 \r\n", "18 0.0 32 0.0  24400 0 \r\n"}}) {
         std::string bad = good;
