@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds in Release and runs the main job on the bundled example project
-# (copied into a temporary folder first): the desktop program when a display is there (DISPLAY or
-# WAYLAND_DISPLAY set), otherwise the analysis from the command line, printing where the report is
-# and its closing lines.
+# Installs what running needs when it is missing, builds the program, the engine library and
+# tervane-run in Release (in the build folder ./test.sh shares) and runs the main job on the
+# bundled example project (copied into a temporary folder first): the desktop program when a
+# display is there (DISPLAY or WAYLAND_DISPLAY set), otherwise the analysis from the command line,
+# printing where the report is and its closing lines.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$(nproc)"
+./scripts/install-deps.sh --run
+./scripts/configure.sh
+cmake --build build -j "$(nproc)" --target Tervane2015 Tervane2015_DLL tervane-run
 
 example=${1:-examples/cantilever-sand.tv5d}
 work=$(mktemp -d)

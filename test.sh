@@ -3,10 +3,11 @@
 # engine and model tests with the address and undefined-behaviour sanitizers and runs them too.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
+./scripts/install-deps.sh --test
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVANE_BENCH=ON
+# The build folder of ./run.sh, with the tests and benchmarks switched on.
+./scripts/configure.sh -DTERVANE_TESTS=ON -DTERVANE_BENCH=ON
 cmake --build build -j "$jobs"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 xvfb-run -a ctest --test-dir build --output-on-failure -j "$jobs"

@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages that are missing, as root or through sudo.
+#   install-deps.sh --run    what building and running the program needs
+#   install-deps.sh [--test] that and what the tests, benchmarks, sanitizer and fuzz builds need
 set -euo pipefail
-packages=(g++ clang cmake ninja-build googletest libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libjpeg-dev libxlsxwriter-dev
-          xvfb xauth libgl1-mesa-dri libclang-rt-14-dev gfortran)
+run_packages=(g++ cmake ninja-build
+              qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dri
+              libjpeg-dev libxlsxwriter-dev)
+test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev
+               gfortran)
+case "${1:---test}" in
+    --run) packages=("${run_packages[@]}") ;;
+    --test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+    --list-run) printf '%s\n' "${run_packages[@]}"; exit 0 ;;
+    --list-test) printf '%s\n' "${run_packages[@]}" "${test_packages[@]}"; exit 0 ;;
+    *) echo "usage: $0 [--run | --test | --list-run | --list-test]" >&2; exit 64 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -51,12 +51,48 @@ public:
     LibraryHandle(const LibraryHandle&) = delete;
     LibraryHandle& operator=(const LibraryHandle&) = delete;
     void* get() const { return m_handle; }
+    void reset(void* h) {
+        if (m_handle) dlclose(m_handle);
+        m_handle = h;
+    }
 
 private:
     void* m_handle;
 };
 
+// Loads the library into `lib` and resolves the entry; on failure fills the outcome and message
+// of `r` and returns null.
+TervaneEntryFunction loadEntry(const fs::path& library, LibraryHandle& lib, RunResult& r) {
+    std::error_code ec;
+    if (!fs::exists(library, ec)) {
+        r.outcome = RunOutcome::LibraryMissing;
+        r.message = "Library could not be located: " + library.string();
+        return nullptr;
+    }
+    lib.reset(dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL));
+    if (!lib.get()) {
+        r.outcome = RunOutcome::LibraryFailed;
+        const char* why = dlerror();
+        r.message = std::string("Library failed to properly initialize: ") + (why ? why : "");
+        return nullptr;
+    }
+    auto entry = reinterpret_cast<TervaneEntryFunction>(dlsym(lib.get(), TERVANE_ENTRY_NAME));
+    if (!entry) {
+        r.outcome = RunOutcome::LibraryFailed;
+        r.message =
+            "The library " + library.string() + " does not export " + TERVANE_ENTRY_NAME + ".";
+    }
+    return entry;
+}
+
 } // namespace
+
+RunResult checkLibrary(const fs::path& library) {
+    RunResult r;
+    LibraryHandle lib(nullptr);
+    if (loadEntry(library, lib, r)) r.outcome = RunOutcome::Completed;
+    return r;
+}
 
 fs::path executableFolder() {
     std::error_code ec;
@@ -70,7 +106,8 @@ fs::path withExtension(const fs::path& project, const char* ext) {
     return p;
 }
 
-RunResult analyseProject(const fs::path& projectIn, const fs::path& library, int interfaceVersion) {
+RunResult analyseProject(const fs::path& projectIn, const fs::path& library, int interfaceVersion,
+                         const fs::path& outputFolder) {
     RunResult r;
     std::error_code ec;
     const fs::path project = fs::absolute(projectIn, ec);
@@ -83,29 +120,22 @@ RunResult analyseProject(const fs::path& projectIn, const fs::path& library, int
             return r;
         }
     }
-    r.report = withExtension(project, ".tv5o");
-    r.plot = withExtension(project, ".tv5p");
-    r.notes = withExtension(project, ".tv5r");
+    fs::path named = project;
+    if (!outputFolder.empty()) {
+        const fs::path folder = fs::absolute(outputFolder, ec);
+        if (ec || !fs::is_directory(folder, ec)) {
+            r.message = "The output folder " + outputFolder.string() + " is not a folder.";
+            return r;
+        }
+        named = folder / project.filename();
+    }
+    r.report = withExtension(named, ".tv5o");
+    r.plot = withExtension(named, ".tv5p");
+    r.notes = withExtension(named, ".tv5r");
 
-    if (!fs::exists(library, ec)) {
-        r.outcome = RunOutcome::LibraryMissing;
-        r.message = "Library could not be located: " + library.string();
-        return r;
-    }
-    LibraryHandle lib(dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL));
-    if (!lib.get()) {
-        r.outcome = RunOutcome::LibraryFailed;
-        const char* why = dlerror();
-        r.message = std::string("Library failed to properly initialize: ") + (why ? why : "");
-        return r;
-    }
-    auto entry = reinterpret_cast<TervaneEntryFunction>(dlsym(lib.get(), TERVANE_ENTRY_NAME));
-    if (!entry) {
-        r.outcome = RunOutcome::LibraryFailed;
-        r.message =
-            "The library " + library.string() + " does not export " + TERVANE_ENTRY_NAME + ".";
-        return r;
-    }
+    LibraryHandle lib(nullptr);
+    const TervaneEntryFunction entry = loadEntry(library, lib, r);
+    if (!entry) return r;
 
     fs::path folder;
     if (!makeWorkFolder(folder)) {

@@ -38,8 +38,14 @@ std::filesystem::path executableFolder();
 // The output files named from the project path.
 std::filesystem::path withExtension(const std::filesystem::path& project, const char* ext);
 
-// Runs one project. `library` is the full path of the engine library.
+// Loads the library and resolves its entry, then lets it go again. Returns the outcome Completed
+// when the library can be used, otherwise LibraryMissing or LibraryFailed with its message.
+RunResult checkLibrary(const std::filesystem::path& library);
+
+// Runs one project. `library` is the full path of the engine library. The report, plot data and
+// run notes are written into `outputFolder` when it is given, beside the project otherwise.
 RunResult analyseProject(const std::filesystem::path& project, const std::filesystem::path& library,
-                         int interfaceVersion = TERVANE_INTERFACE_VERSION);
+                         int interfaceVersion = TERVANE_INTERFACE_VERSION,
+                         const std::filesystem::path& outputFolder = {});
 
 } // namespace tervane::runner

@@ -37,6 +37,16 @@ bool stoppedHere(const ReportSummary& report, bool last) {
     return last && report.stopped();
 }
 
+// "not closed within the tolerance, allowable deflection exceeded at 8 stations" and the like:
+// what the results table's heading says of the solution beyond its iteration number.
+std::string solutionFlaws(const ProblemSummary& p) {
+    std::string out = p.closed ? "" : ", not closed within the tolerance";
+    if (p.offCurves) out += ", deflection off the p-y curves";
+    if (p.exceededStations > 0)
+        out += ", allowable deflection exceeded at " + plural(p.exceededStations, "station");
+    return out;
+}
+
 } // namespace
 
 int exitStatus(const RunResult& run, const ReportSummary& report) {
@@ -51,6 +61,12 @@ std::string outcomeText(const std::string& project, const RunResult& run,
     std::string out = project + ": analysis ";
     if (run.outcome == RunOutcome::Completed && !report.stopped()) {
         out += "completed, " + counts + "\n";
+        // A solution that did not close or ran past the allowable deflection still has results;
+        // whoever reads only these lines must not take them for a wall that holds.
+        for (const ProblemSummary& p : report.problems)
+            if (p.reachedResults && !solutionFlaws(p).empty())
+                out += "  problem " + std::to_string(p.number) + ": " + solutionFlaws(p).substr(2) +
+                       "\n";
     } else {
         out += "stopped, " + counts + "\n";
         if (report.stopped()) out += "  " + report.stopText + "\n";
@@ -71,11 +87,7 @@ std::string problemText(const ProblemSummary& p, const ReportSummary& report, bo
     }
     const std::string& len = p.lengthUnit;
     out += "    iterations:         " + std::to_string(p.iterations) +
-           (p.closed ? ", closed" : ", not closed within the tolerance");
-    if (p.offCurves) out += ", deflection off the p-y curves";
-    if (p.exceededStations > 0)
-        out += ", allowable deflection exceeded at " + plural(p.exceededStations, "station");
-    out += "\n";
+           (p.closed ? ", closed" : "") + solutionFlaws(p) + "\n";
     out += "    top deflection:     " + number(p.topDeflection) + " " + len + "\n";
     out += "    largest deflection: " + atDepthText(p.maxDeflection, len, len) + "\n";
     out += "    largest moment:     " + atDepthText(p.maxMoment, p.momentUnit, len) + "\n";

@@ -7,7 +7,9 @@
 #include "SummaryOutput.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,11 +20,13 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tervane-run [--summary[=text|json]] [--library PATH] [--interface N] PROJECT.tv5d...\n"
+    "Usage: tervane-run [--summary[=text|json]] [--output-dir DIR] [--library PATH] "
+    "PROJECT.tv5d...\n"
+    "       tervane-run --version | --help\n"
     "\n"
     "Analyses each project data file through the TERVANE 2015 engine library, as the desktop\n"
     "program does, in a private working folder per run. The output report (.tv5o), plot data\n"
-    "(.tv5p) and run notes (.tv5r) are written beside each project.\n"
+    "(.tv5p) and run notes (.tv5r) are written beside each project, or into DIR.\n"
     "\n"
     "For each project it prints \"analysis completed\" or \"analysis stopped\" with the report's\n"
     "error-stop line, the number of problems and of warnings written, and the three files.\n"
@@ -37,16 +41,54 @@ constexpr const char* kUsage =
     "  --summary=json   the same as one JSON object per problem and line on standard output (a\n"
     "                   project without problems gives one object with \"problem\": 0); the\n"
     "                   outcome lines then go to standard error\n"
+    "  --output-dir DIR write the three files of every project into DIR (made when missing),\n"
+    "                   named after the project\n"
     "  --library PATH   engine library to load (default: " TERVANE_LIBRARY_FILE_NAME
     " beside tervane-run)\n"
-    "  --interface N    interface version passed to the engine (default 3; for testing)\n"
+    "  --version        show the program's version and the engine interface it calls\n"
     "  -h, --help       show this text\n"
+    "\n"
+    "Files written per project:\n"
+    "  .tv5o  the report: the input echoed, the generated pressures and p-y curves, the results\n"
+    "         table (deflection, slope, moment, shear, soil reaction by depth), the warnings and\n"
+    "         any error-stop message\n"
+    "  .tv5p  the plot data the desktop program draws its graphs from\n"
+    "  .tv5r  the run notes: per problem the iteration monitor, one line per iteration with its\n"
+    "         number, YES when a deflection ran past the end of a p-y curve (else NO), the\n"
+    "         number of stations whose deflection still changed by more than the closure\n"
+    "         tolerance, and the deflections of stations 1 to 5; then the warnings of the\n"
+    "         earth-pressure calculation (a backfill slope steeper than the friction angle)\n"
     "\n"
     "Exit status: 0 when every problem of every project ran to its results; 1 when a problem\n"
     "stopped on an input error (its message is in the report); 2 for a missing project, a library\n"
     "that cannot be loaded, an interface mismatch, a file that could not be written or a run that\n"
-    "did not reach its end; 64 for a usage error. The highest status of all projects is "
-    "returned.\n";
+    "did not reach its end; 64 for a usage error. The highest status of all projects is\n"
+    "returned. A library that cannot be loaded stops the run before the first project.\n";
+
+constexpr int kUsageError = 64;
+constexpr int kRunError = 2;
+
+int usageError(const std::string& why) {
+    std::fprintf(stderr, "tervane-run: %s\nTry 'tervane-run --help' for the options.\n",
+                 why.c_str());
+    return kUsageError;
+}
+
+enum class OptionValue { other, given, missing };
+
+// The value of the option `name` given as "NAME VALUE" or "NAME=VALUE". It is missing when the
+// option is the last argument, another option follows it or nothing follows the "=".
+OptionValue optionValue(const std::string& arg, const std::string& name, int& k, int argc,
+                        char** argv, std::string& value) {
+    if (arg == name) {
+        if (k + 1 >= argc || std::strncmp(argv[k + 1], "--", 2) == 0) return OptionValue::missing;
+        value = argv[++k];
+        return OptionValue::given;
+    }
+    if (arg.compare(0, name.size() + 1, name + "=") != 0) return OptionValue::other;
+    value = arg.substr(name.size() + 1);
+    return value.empty() ? OptionValue::missing : OptionValue::given;
+}
 
 enum class SummaryMode { none, text, json };
 
@@ -104,40 +146,88 @@ int main(int argc, char** argv) {
     // not the process in the middle of a run.
     std::signal(SIGPIPE, SIG_IGN);
     std::filesystem::path library = executableFolder() / kLibraryFileName;
+    std::filesystem::path outputFolder;
     int interfaceVersion = TERVANE_INTERFACE_VERSION;
     SummaryMode summary = SummaryMode::none;
     std::vector<std::string> projects;
+    bool onlyProjects = false;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
+        if (onlyProjects || arg.empty() || arg[0] != '-' || arg == "-") {
+            projects.push_back(arg);
+            continue;
+        }
+        std::string value;
         if (arg == "-h" || arg == "--help") {
             std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("tervane-run %s (engine interface %d)\n", kVersionText,
+                        TERVANE_INTERFACE_VERSION);
             return 0;
         } else if (arg == "--summary" || arg == "--summary=text") {
             summary = SummaryMode::text;
         } else if (arg == "--summary=json") {
             summary = SummaryMode::json;
-        } else if (arg == "--library" && k + 1 < argc) {
-            library = argv[++k];
-        } else if (arg == "--interface" && k + 1 < argc) {
-            interfaceVersion = std::atoi(argv[++k]);
-        } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
-            std::fprintf(stderr, "tervane-run: unknown option %s\n\n%s", arg.c_str(), kUsage);
-            return 64;
-        } else if (arg != "--") {
-            projects.push_back(arg);
+        } else if (arg == "--") {
+            onlyProjects = true;
+        } else if (const auto v = optionValue(arg, "--library", k, argc, argv, value);
+                   v != OptionValue::other) {
+            if (v == OptionValue::missing) return usageError("--library needs a value: PATH");
+            library = value;
+        } else if (const auto dir = optionValue(arg, "--output-dir", k, argc, argv, value);
+                   dir != OptionValue::other) {
+            if (dir == OptionValue::missing) return usageError("--output-dir needs a value: DIR");
+            outputFolder = value;
+        } else if (const auto n = optionValue(arg, "--interface", k, argc, argv, value);
+                   n != OptionValue::other) {
+            // The interface version passed to the entry, for testing the mismatch answer; kept
+            // out of the help.
+            if (n == OptionValue::missing) return usageError("--interface needs a value: N");
+            char* end = nullptr;
+            errno = 0;
+            const long version = std::strtol(value.c_str(), &end, 10);
+            if (*end != '\0' || errno != 0 || version < INT32_MIN || version > INT32_MAX)
+                return usageError("--interface needs a whole number, not " + value);
+            interfaceVersion = static_cast<int>(version);
+        } else {
+            return usageError("unknown option " + arg);
         }
     }
-    if (projects.empty()) {
-        std::fprintf(stderr, "tervane-run: no project file named\n\n%s", kUsage);
-        return 64;
+    if (projects.empty()) return usageError("no project file named");
+
+    // Projects of the same name would write over each other's files in one output folder.
+    if (!outputFolder.empty()) {
+        std::vector<std::string> names;
+        for (const std::string& project : projects)
+            names.push_back(std::filesystem::path(project).stem().string());
+        std::sort(names.begin(), names.end());
+        const auto twice = std::adjacent_find(names.begin(), names.end());
+        if (twice != names.end())
+            return usageError("two projects named " + *twice + " would write the same files in " +
+                              outputFolder.string());
+        std::error_code ec;
+        std::filesystem::create_directories(outputFolder, ec);
+        if (!std::filesystem::is_directory(outputFolder, ec)) {
+            std::fprintf(stderr, "tervane-run: the output folder %s could not be made\n",
+                         outputFolder.string().c_str());
+            return kRunError;
+        }
     }
+
+    // A library that cannot be used fails every project alike: said once, before the first.
+    if (const RunResult lib = checkLibrary(library); lib.outcome != RunOutcome::Completed) {
+        std::fprintf(stderr, "tervane-run: %s\n", lib.message.c_str());
+        return kRunError;
+    }
+
     std::FILE* outcomes = summary == SummaryMode::json ? stderr : stdout;
     int status = 0;
     for (const std::string& project : projects) {
         const auto started = std::filesystem::file_time_type::clock::now();
         const RunResult r = [&] {
             const ConsoleToStandardError console(summary == SummaryMode::json);
-            return analyseProject(project, library, interfaceVersion);
+            return analyseProject(project, library, interfaceVersion, outputFolder);
         }();
         const ReportSummary report = summariseReport(reportOfRun(r, started));
         status = std::max(status, exitStatus(r, report));

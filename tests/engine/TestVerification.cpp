@@ -387,6 +387,9 @@ struct ExampleFigures {
 struct ExampleCase {
     const char* file;
     std::vector<ExampleFigures> problems;
+    // The example shows a wall that cannot stand: its run ends with the allowable deflection
+    // exceeded and the solution not closed.
+    bool fails = false;
 };
 
 const std::vector<ExampleCase>& exampleCases() {
@@ -400,6 +403,14 @@ const std::vector<ExampleCase>& exampleCases() {
          {{0.2226, 6.963e4, 147.0}, {0.3506, 1.040e5, 282.0}, {0.1009, 2.744e5, 246.0}}},
         {"drilled-shaft-moment-ei.tv5d", {{0.9661, 2.279e6, 244.0}}},
         {"anchored-sheet-pile-si.tv5d", {{0.006557, 101.7, 4.5}}},
+        {"water-differential-head.tv5d", {{1.806, 2.973e5, 210.0}}},
+        {"propped-top-strut.tv5d", {{0.01628, 1.549e5, 120.0}}},
+        {"tie-rod-deadman-si.tv5d", {{0.006553, 40.86, 3.4}}},
+        {"point-line-surcharges.tv5d", {{1.158, 2.604e5, 183.0}}},
+        {"soldier-pile-sand.tv5d", {{2.144, 1.750e6, 204.0}}},
+        {"user-py-curves.tv5d", {{0.5750, 8.655e4, 147.0}}},
+        {"sand-over-clay-si.tv5d", {{0.01783, 69.63, 4.7}}},
+        {"embedment-too-short.tv5d", {{11.66, 9.962e4, 138.0}}, true},
     };
     return cases;
 }
@@ -422,9 +433,11 @@ TEST(Verification, EveryExampleEndsInOrderInEquilibriumWithItsKeyResults) {
         const std::string& rep = run->out.report;
         ASSERT_EQ(run->out.result, 0);
         EXPECT_EQ(occurrences(rep, "\n\n\n     END OF ANALYSIS\n"), 1u);
-        for (const char* bad : {"ERROR", "STOP", "TOO MUCH DATA", "Net active pressure", "WARNING",
-                                "NOT CLOSED", "EXCEEDED", "OFF Q - W"})
+        for (const char* bad :
+             {"ERROR", "STOP", "TOO MUCH DATA", "Net active pressure", "WARNING", "OFF Q - W"})
             EXPECT_EQ(rep.find(bad), std::string::npos) << bad;
+        for (const char* failed : {"NOT CLOSED", "EXCEEDED"})
+            EXPECT_EQ(rep.find(failed) != std::string::npos, c.fails) << failed;
         EXPECT_EQ(occurrences(rep, "     RESULTS -- ITERATION"), c.problems.size());
 
         const auto blocks = resultBlocks(run->out.plotLines());

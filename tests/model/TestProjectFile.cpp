@@ -27,71 +27,7 @@ std::vector<std::string> fileLines(const QByteArray& text) {
     return out;
 }
 
-// A project that uses every table and option.
-void buildFullProject(TProgramData& p) {
-    using testsupport::setRow;
-    auto& t = p.Tables();
-    testsupport::buildAnchoredWall(p);
-    p.Title = QStringLiteral("\tFull project, every table  ");
-    p.ApplyRestraints = true;
-    t.Soillayer().SetRowCount(2);
-    setRow(t.Soillayer(), 0, {1, 0, 0.25L, 0});
-    setRow(t.Soillayer(), 1, {2, 100, 0, 0.001L});
-    p.ApplyConcentratedLoads = true;
-    setRow(t.BoundCond(), 0, {2, 0, 10, 1500, -200, 35000});
-    p.ApplySprings = true;
-    setRow(t.SoilStrength(), 0, {2, 40, 41, 12000, 3.5E7L});
-    p.ApplyPYModifiers = true;
-    setRow(t.PYMod(), 0, {0, 0.5L, 1});
-    setRow(t.PYMod(), 1, {20, 1, 1.25L});
-    TGridTable& s = t.SurchargeTable();
-    s.SetRowCount(3);
-    setRow(s, 0, {1, 5000, 36, 0});
-    setRow(s, 1, {2, 300, 60, 0});
-    setRow(s, 2, {3, 2, 24, 48});
-    p.UniformSurcharge = 0.5L;
-    p.BackfillSlope = 10;
-    p.ActivePressureFactor = 1.2L;
-    p.EarthPressureMethod = 3;
-    TGridTable& soil = t.NewSoil();
-    soil.SetRowCount(7);
-    for (int r = 0; r < 7; ++r) {
-        setRow(soil, r, {static_cast<long double>(r + 1), 5.0L * (r + 1)});
-        TGridTable& params = *soil.Cell(2, r).AsTable();
-        for (int row = 0; row < 2; ++row)
-            for (int c = 0; c < params.ColumnCount(); ++c)
-                params.Cell(c, row).SetFloat(100 * (r + 1) + 10 * row + c + 0.5L);
-    }
-    p.GeneratePYCurves = 1;
-    p.ApplyExternalPY = true;
-    TGridTable& sets = t.PYCurves2();
-    sets.SetRowCount(2);
-    for (int r = 0; r < 2; ++r) {
-        setRow(sets, r, {10.0L + r, 0, 1.5L, 0.8L});
-        TGridTable& curve = *sets.Cell(1, r).AsTable();
-        curve.SetRowCount(3);
-        for (int i = 0; i < 3; ++i)
-            setRow(curve, i, {0.1L * i, 250.0L * i * (r + 1)});
-    }
-    p.ApplyMomentEI = true;
-    TGridTable& mei = t.MEICurves2();
-    setRow(mei, 0, {20, 60});
-    TGridTable& points = *mei.Cell(2, 0).AsTable();
-    points.SetRowCount(3);
-    for (int i = 0; i < 3; ++i)
-        setRow(points, i, {1E6L * i, 3.1E9L - 1E8L * i});
-    p.LongTermAnalysis = true;
-    TGridTable& longSoil = t.LongSoil();
-    longSoil.SetRowCount(2);
-    setRow(longSoil, 0, {5, 12});
-    setRow(longSoil, 1, {4, 50});
-    for (int r = 0; r < 2; ++r)
-        for (int row = 0; row < 2; ++row) {
-            TGridTable& params = *longSoil.Cell(2, r).AsTable();
-            for (int c = 0; c < params.ColumnCount(); ++c)
-                params.Cell(c, row).SetFloat(50 + c + row + 0.25L);
-        }
-}
+using testsupport::buildFullProject;
 
 // Saves, opens the file into the same tables and saves again: the two texts must agree.
 QByteArray roundTrip(TProgramData& p, const TempDir& dir, std::unique_ptr<TProgramData>& opened) {
@@ -300,4 +236,33 @@ TEST(ProjectFile, FailedSaveLeavesThePreviousFile) {
         std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
         EXPECT_EQ(testsupport::readFile(dir / "wall.tv5d"), saved);
     }
+}
+
+TEST(ProjectFile, ActiveWidthOfAFileWithoutEarthPressureLineSurvivesOpening) {
+    // A user pressure table with external p-y curves has no earth-pressure line: the wall line
+    // alone keeps the active width, which the tieback springs divide by.
+    TProjectTables t;
+    TProgramData p(t);
+    testsupport::buildAnchoredWall(p);
+    p.UserPressureTable = true;
+    p.GeneratePYCurves = false;
+    p.ApplyExternalPY = true;
+    testsupport::setRow(t.DistLoad(), 0, {0, 0});
+    testsupport::setRow(t.DistLoad(), 1, {15, 240});
+    t.PYCurves2().SetRowCount(2);
+    testsupport::setRow(t.PYCurves2(), 0, {40, 0, 1, 1});
+    testsupport::setRow(t.PYCurves2(), 1, {80, 0, 1, 1});
+    for (int r = 0; r < 2; ++r) {
+        TGridTable& curve = *t.PYCurves2().Cell(1, r).AsTable();
+        curve.SetRowCount(3);
+        testsupport::setRow(curve, 0, {-1, 100});
+        testsupport::setRow(curve, 1, {0, 0});
+        testsupport::setRow(curve, 2, {1, -100});
+    }
+    p.ActiveWidth = 24;
+    TempDir dir;
+    std::unique_ptr<TProgramData> q;
+    const auto lines = fileLines(roundTrip(p, dir, q));
+    EXPECT_EQ(lines.at(1), "1 0\t2\t0\t1\t1 2 1 0 1\r");
+    EXPECT_EQ(static_cast<double>(q->ActiveWidth), 24.0);
 }

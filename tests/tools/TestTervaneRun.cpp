@@ -202,3 +202,136 @@ TEST(EngineLibrary, AConsoleOnAClosedPipeOrClosedStdoutNeverEndsTheHost) {
     EXPECT_EQ(none.status, TERVANE_RESULT_COMPLETED);
     EXPECT_EQ(reportIn(closed), expected);
 }
+
+namespace {
+
+std::size_t occurrences(const std::string& text, const std::string& piece) {
+    std::size_t n = 0;
+    for (std::size_t p = text.find(piece); p != std::string::npos; p = text.find(piece, p + 1))
+        ++n;
+    return n;
+}
+
+std::string quoted(const fs::path& p) {
+    return "'" + p.string() + "'";
+}
+
+} // namespace
+
+TEST(TervaneRunOptions, VersionAndHelp) {
+    Shell s = shellBoth(kRunner.string() + " --version");
+    EXPECT_EQ(s.status, 0);
+    EXPECT_EQ(s.out, "tervane-run 2015.5.3 (engine interface 3)\n");
+
+    s = shellBoth(kRunner.string() + " --help");
+    EXPECT_EQ(s.status, 0);
+    EXPECT_NE(s.out.find("--output-dir DIR"), std::string::npos);
+    EXPECT_NE(s.out.find("--version"), std::string::npos);
+    // The testing option stays out of the user's help; the run notes are explained.
+    EXPECT_EQ(s.out.find("--interface"), std::string::npos);
+    EXPECT_NE(s.out.find(".tv5r  the run notes"), std::string::npos);
+    EXPECT_NE(s.out.find("iteration monitor"), std::string::npos);
+}
+
+TEST(TervaneRunOptions, AnOptionWithoutItsValueSaysSoAndRunsNothing) {
+    TempDir dir;
+    writeFile(dir / "p.tv5d", kProject);
+    const std::string project = quoted(dir / "p.tv5d");
+    const struct {
+        std::string args, message;
+    } cases[] = {
+        {project + " --library", "--library needs a value: PATH"},
+        {"--library " + project, "no project file named"}, // the value was taken: no project left
+        {"--library=" + std::string(" ") + project, "--library needs a value"},
+        {"--output-dir --summary " + project, "--output-dir needs a value"},
+        {project + " --output-dir", "--output-dir needs a value"},
+        {project + " --interface", "--interface needs a value"},
+        {"--interface three " + project, "--interface needs a whole number, not three"},
+        {"--interface 3x " + project, "--interface needs a whole number, not 3x"},
+        {"--summary=xml " + project, "unknown option --summary=xml"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const Shell s = shellBoth(kRunner.string() + " " + c.args);
+        EXPECT_EQ(s.status, 64);
+        EXPECT_EQ(s.out.rfind("tervane-run: " + c.message, 0), 0u) << s.out;
+        EXPECT_FALSE(fs::exists(dir / "p.tv5o"));
+    }
+    // The interface option still works as it did, only unlisted.
+    const Shell s = shellBoth(kRunner.string() + " --interface=4 " + project);
+    EXPECT_EQ(s.status, 2);
+    EXPECT_NE(s.out.find("not consistent"), std::string::npos);
+}
+
+TEST(TervaneRunOptions, AnUnusableLibraryStopsBeforeTheFirstProjectWithOneMessage) {
+    TempDir dir;
+    writeFile(dir / "p1.tv5d", kProject);
+    writeFile(dir / "p2.tv5d", kProject);
+    writeFile(dir / "broken.so", "not a library");
+    const std::string projects = quoted(dir / "p1.tv5d") + " " + quoted(dir / "p2.tv5d");
+    for (const auto& [library, message] :
+         {std::pair<std::string, std::string>{"none.so", "Library could not be located"},
+          {"broken.so", "Library failed to properly initialize"}}) {
+        SCOPED_TRACE(library);
+        const Shell s =
+            shellBoth(kRunner.string() + " --library " + quoted(dir / library) + " " + projects);
+        EXPECT_EQ(s.status, 2);
+        EXPECT_EQ(occurrences(s.out, message), 1u) << s.out;
+        EXPECT_EQ(occurrences(s.out, "\n"), 1u) << s.out;
+        EXPECT_EQ(s.out.find("p1.tv5d"), std::string::npos);
+    }
+}
+
+TEST(TervaneRunOptions, OutputDirReceivesTheFilesAndIsMadeWhenMissing) {
+    TempDir dir;
+    fs::create_directories(dir / "walls");
+    writeFile(dir / "walls" / "a.tv5d", kProject);
+    writeFile(dir / "walls" / "b.tv5d", kProject);
+    const fs::path out = dir / "results" / "today";
+    const Shell s =
+        shellBoth(kRunner.string() + " --output-dir " + quoted(out) + " " +
+                  quoted(dir / "walls" / "a.tv5d") + " " + quoted(dir / "walls" / "b.tv5d"));
+    EXPECT_EQ(s.status, 0) << s.out;
+    for (const char* stem : {"a", "b"})
+        for (const char* ext : {".tv5o", ".tv5p", ".tv5r"}) {
+            EXPECT_TRUE(fs::exists(out / (std::string(stem) + ext))) << stem << ext;
+            EXPECT_FALSE(fs::exists(dir / "walls" / (std::string(stem) + ext))) << stem << ext;
+        }
+    EXPECT_NE(s.out.find("report:    " + (out / "a.tv5o").string()), std::string::npos) << s.out;
+    // The report still names the project it analysed.
+    EXPECT_NE(readFile(out / "a.tv5o").find("Name of input data file     : a.tv5d"),
+              std::string::npos);
+}
+
+TEST(TervaneRunOptions, OutputDirRefusesProjectsThatWouldShareTheirFiles) {
+    TempDir dir;
+    fs::create_directories(dir / "one");
+    fs::create_directories(dir / "two");
+    writeFile(dir / "one" / "wall.tv5d", kProject);
+    writeFile(dir / "two" / "wall.tv5d", kProject);
+    const Shell s =
+        shellBoth(kRunner.string() + " --output-dir " + quoted(dir / "out") + " " +
+                  quoted(dir / "one" / "wall.tv5d") + " " + quoted(dir / "two" / "wall.tv5d"));
+    EXPECT_EQ(s.status, 64);
+    EXPECT_NE(s.out.find("two projects named wall"), std::string::npos) << s.out;
+    EXPECT_FALSE(fs::exists(dir / "out"));
+
+    // A file where the folder should be is an error of the run, not a usage error.
+    writeFile(dir / "taken", "");
+    const Shell t = shellBoth(kRunner.string() + " --output-dir " + quoted(dir / "taken") + " " +
+                              quoted(dir / "one" / "wall.tv5d"));
+    EXPECT_EQ(t.status, 2);
+    EXPECT_NE(t.out.find("could not be made"), std::string::npos) << t.out;
+}
+
+TEST(TervaneRunOptions, OutcomeLinesTellASolutionThatDidNotClose) {
+    TempDir dir;
+    writeFile(dir / "short.tv5d", readFile(dataPath("../../examples/embedment-too-short.tv5d")));
+    const Shell s = shellBoth(kRunner.string() + " " + quoted(dir / "short.tv5d"));
+    // The run reached its results, so its status stays 0; the lines say what they are worth.
+    EXPECT_EQ(s.status, 0);
+    EXPECT_NE(s.out.find("analysis completed, 1 problem, 0 warnings\n  problem 1: not closed "
+                         "within the tolerance, allowable deflection exceeded at 8 stations\n"),
+              std::string::npos)
+        << s.out;
+}
