@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what running needs when it is missing, builds the program, the engine library and
-# tervane-run in Release (in the build folder ./test.sh shares) and runs the main job on the
+# tervane-run and the manuals in Release (in the build folder ./test.sh shares) and runs the main job on the
 # bundled example project (copied into a temporary folder first): the desktop program when a
 # display is there (DISPLAY or WAYLAND_DISPLAY set), otherwise the analysis from the command line,
 # printing where the report is and its closing lines.
@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh --run
 ./scripts/configure.sh
-cmake --build build -j "$(nproc)" --target Tervane2015 Tervane2015_DLL tervane-run
+cmake --build build -j "$(nproc)" --target Tervane2015 Tervane2015_DLL tervane-run manuals
 
 example=${1:-examples/cantilever-sand.tv5d}
 work=$(mktemp -d)
