@@ -45,9 +45,12 @@ inline void fillRun(char* p, std::size_t n, char c) {
         const auto four = static_cast<std::uint32_t>(eight);
         std::memcpy(p, &four, 4);
         std::memcpy(p + n - 4, &four, 4);
-    } else {
-        for (std::size_t k = 0; k < n; ++k)
-            p[k] = c;
+    } else if (n > 0) {
+        // 1 to 3 characters: the first, the middle and the last cover them (a loop here
+        // becomes a library call).
+        p[0] = c;
+        p[n / 2] = c;
+        p[n - 1] = c;
     }
 }
 
@@ -142,7 +145,7 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 
 // The n lowest decimal digits of r, zero-padded, most significant first; 32-bit steps of two
 // digits once the rest fits them.
-void writeDigits(std::uint64_t r, int n, char* digits) {
+[[gnu::always_inline]] inline void writeDigits(std::uint64_t r, int n, char* digits) {
     int i = n;
     for (; i > 0 && r > 0xffffffffu; --i) {
         digits[i - 1] = static_cast<char>('0' + r % 10);
@@ -204,6 +207,111 @@ constexpr std::array<double, 2 * kGuessPowers + 1> kTenPowers = [] {
 constexpr int kMaxNarrowScaleUp = 4;
 constexpr int kMaxNarrowDivisorBits = 63;
 
+// A positive double that is neither subnormal nor infinite (nor NaN); its bits; the biased
+// binary exponent in them.
+inline bool isNormal(double a) {
+    return a >= std::numeric_limits<double>::min() && a <= std::numeric_limits<double>::max();
+}
+inline std::uint64_t bitsOf(double a) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &a, sizeof bits);
+    return bits;
+}
+inline int biasedExponent(std::uint64_t bits) {
+    return static_cast<int>(bits >> 52) & 0x7ff;
+}
+
+// The decade of a normal a from its biased binary exponent: floor(e log10 2) is exact or one
+// too low for a (78913 / 2^18 is log10 2 close enough for every exponent of a double); one more
+// when a reaches the next power of ten in a table of powers as doubles. A guess only (the
+// negative powers are not exact), which the scalings below confirm or correct, but it spares
+// the second scaling for most values.
+inline int guessedDecade(double a, int biased) {
+    int e10 = ((biased - 1023) * 78913) >> 18;
+    if (e10 + 1 >= -kGuessPowers && e10 + 1 <= kGuessPowers &&
+        a >= kTenPowers[static_cast<std::size_t>(e10 + 1 + kGuessPowers)])
+        ++e10;
+    return e10;
+}
+
+// Powers of ten a double holds exactly (5^22 < 2^53): a 10^k and a / 10^k with such a power are
+// each one rounding of the exact result.
+constexpr int kMaxExactTenPower = 22;
+constexpr std::array<double, kMaxExactTenPower + 1> kExactTenPowers = [] {
+    std::array<double, kMaxExactTenPower + 1> t{};
+    double v = 1.0;
+    for (int k = 0; k <= kMaxExactTenPower; ++k) {
+        t[static_cast<std::size_t>(k)] = v;
+        v *= 10.0;
+    }
+    return t;
+}();
+
+// Most significant digits the rounding in doubles below serves: the scaled value stays below
+// 10^9 < 2^30, where one rounding moves it by at most 2^-24 (6E-8), well inside the margin.
+constexpr int kMaxDoubleRoundedDigits = 9;
+constexpr double kDoubleRoundedMargin = 1e-6;
+// A scaled value below 10^(d-1) - 0.05 has the wrong decade; from there up it rounds to
+// 10^(d-1) in either decade (10 R rounds to 10^d in the one below).
+constexpr double kDecadeEdge = 0.05;
+
+// The rounding of integerRounded below in double arithmetic, for d <= 9 and a decade whose
+// scale is an exact power of ten: R = a 10^k is taken as one rounded product or quotient r,
+// which lies within the margin of R. Where the rounding of R could differ from that of r (r
+// within the margin of a half unit or of the decade's lower edge), or the scale is not exact,
+// it gives way: false, and the exact integer rounding decides.
+[[gnu::always_inline]] inline bool doubleRounded(double a, int d, int e10, std::uint64_t& rounded,
+                                                 int& exponent) {
+    const double low = kExactTenPowers[static_cast<std::size_t>(d - 1)];
+    const double high = kExactTenPowers[static_cast<std::size_t>(d)];
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = d - 1 - e10;
+        if (k > kMaxExactTenPower || k < -kMaxExactTenPower) return false;
+        const double r = k >= 0 ? a * kExactTenPowers[static_cast<std::size_t>(k)]
+                                : a / kExactTenPowers[static_cast<std::size_t>(-k)];
+        if (r >= high) { // R reaches 10^d or rounds to it: the decade above gives the same text
+            ++e10;
+            continue;
+        }
+        const double edge = low - kDecadeEdge;
+        if (r < edge - kDoubleRoundedMargin) {
+            --e10;
+            continue;
+        }
+        if (r <= edge + kDoubleRoundedMargin) return false;
+        double n = low; // from the edge up to 10^(d-1), R rounds to 10^(d-1)
+        if (r >= low) {
+            // The whole part by truncation (r is positive and below 2^30), the fraction exact.
+            const auto whole = static_cast<std::uint64_t>(r);
+            const double fraction = r - static_cast<double>(whole);
+            if (std::fabs(fraction - 0.5) <= kDoubleRoundedMargin) return false;
+            rounded = fraction > 0.5 ? whole + 1 : whole;
+            exponent = e10 + 1;
+            return true;
+        }
+        rounded = static_cast<std::uint64_t>(n);
+        exponent = e10 + 1;
+        return true;
+    }
+    return false;
+}
+
+// The d digits of a normal a by doubleRounded, written at `digits`; false where it gives way.
+// Small enough to sit inside the field writer, ahead of the full integer rounding.
+[[gnu::always_inline]] inline bool quickRounded(double a, int d, char* digits, int& exponent) {
+    if (d > kMaxDoubleRoundedDigits || !isNormal(a)) return false;
+    std::uint64_t rounded = 0;
+    if (!doubleRounded(a, d, guessedDecade(a, biasedExponent(bitsOf(a))), rounded, exponent))
+        return false;
+    if (rounded == static_cast<std::uint64_t>(kExactTenPowers[static_cast<std::size_t>(d)])) {
+        // 0.999.. rounded up: 0.100.. times ten to one more
+        rounded = static_cast<std::uint64_t>(kExactTenPowers[static_cast<std::size_t>(d - 1)]);
+        ++exponent;
+    }
+    writeDigits(rounded, d, digits);
+    return true;
+}
+
 // quotient + remainder/den rounded to an integer, ties to even, in `rounded`: -1 when the
 // quotient lies below `low`, 1 when it reaches `high` (the decade was wrong), else 0. Twice the
 // remainder must fit U.
@@ -224,12 +332,9 @@ int roundedQuotient(U quotient, U remainder, U den, std::uint64_t low, std::uint
 // them whole. False when the value lies beyond the scales this covers; the caller then rounds
 // the exact decimal expansion.
 bool integerRounded(double a, int d, char* digits, int& exponent) {
-    if (d > kMaxIntegerRoundedDigits || !(a >= std::numeric_limits<double>::min()) ||
-        !(a <= std::numeric_limits<double>::max()))
-        return false;
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &a, sizeof bits);
-    const int biased = static_cast<int>(bits >> 52) & 0x7ff;
+    if (d > kMaxIntegerRoundedDigits || !isNormal(a)) return false;
+    const std::uint64_t bits = bitsOf(a);
+    const int biased = biasedExponent(bits);
     const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int q = biased - 1075;
     static constexpr std::uint64_t kPow10[kMaxIntegerRoundedDigits + 1] = {
@@ -237,15 +342,7 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
         powerOf(10, 4),  powerOf(10, 5),  powerOf(10, 6),  powerOf(10, 7),
         powerOf(10, 8),  powerOf(10, 9),  powerOf(10, 10), powerOf(10, 11),
         powerOf(10, 12), powerOf(10, 13), powerOf(10, 14), powerOf(10, 15)};
-    // The decade of a from its binary exponent e: floor(e log10 2), exact or one too low for a;
-    // 78913 / 2^18 is log10 2 close enough for every exponent of a double.
-    int e10 = ((biased - 1023) * 78913) >> 18;
-    // One decade more when a reaches the next power of ten, by a table of powers as doubles:
-    // a guess only (the negative powers are not exact), which the scaling below confirms or
-    // corrects, but it spares the second scaling for most values.
-    if (e10 + 1 >= -kGuessPowers && e10 + 1 <= kGuessPowers &&
-        a >= kTenPowers[static_cast<std::size_t>(e10 + 1 + kGuessPowers)])
-        ++e10;
+    int e10 = guessedDecade(a, biased);
     const std::uint64_t low = kPow10[d - 1], high = kPow10[d];
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = d - 1 - e10;
@@ -359,7 +456,7 @@ bool integerFixed(double a, int d, char* text, std::size_t& n) {
 
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
 template <typename Out> void appendExponent(Out& out, double v, int w, int d, char letter) {
-    if (appendNonFinite(out, v, w)) return;
+    if (!std::isfinite(v) && appendNonFinite(out, v, w)) return;
     if (d < 1 || d > kMaxFractionDigits) {
         appendStars(out, w);
         return;
@@ -388,7 +485,7 @@ template <typename Out> void appendExponent(Out& out, double v, int w, int d, ch
     int exponent = 0;
     if (a == 0.0) {
         fillRun(p, static_cast<std::size_t>(d), '0');
-    } else if (!integerRounded(a, d, p, exponent)) {
+    } else if (!quickRounded(a, d, p, exponent) && !integerRounded(a, d, p, exponent)) {
         // to_chars rounds the exact binary value to d significant digits (ties to even):
         // "d.ddde+XX" (no point when d is 1).
         char sci[kMaxFractionDigits + 16];
@@ -442,7 +539,7 @@ template <typename Out> void putI(Out& out, std::int64_t v, int w, int m) {
 }
 
 template <typename Out> void putF(Out& out, double v, int w, int d) {
-    if (appendNonFinite(out, v, w)) return;
+    if (!std::isfinite(v) && appendNonFinite(out, v, w)) return;
     if (d < 0 || d > kMaxFractionDigits || w <= 0) {
         appendStars(out, w);
         return;

@@ -1,8 +1,8 @@
 #include "PlotBlocks.h"
 
 #include "FixedFields.h"
+#include "ShortestReal.h"
 
-#include <charconv>
 
 namespace tervane {
 namespace {
@@ -16,9 +16,8 @@ std::string freeReals(std::initializer_list<double> values) {
     std::string out;
     char buf[40];
     for (double v : values) {
-        const auto res = std::to_chars(buf, buf + sizeof buf, v);
         out += ' ';
-        out.append(buf, res.ptr);
+        out.append(buf, shortestReal(buf, buf + sizeof buf, v));
     }
     return out;
 }

@@ -2,13 +2,13 @@
 
 #include "EngineErrors.h"
 #include "FixedFields.h"
+#include "ShortestReal.h"
 #include "soil/CurveReportBlocks.h"
 #include "soil/EquivalentDepth.h"
 #include "soil/PYCurve.h"
 #include "soil/PYModifiers.h"
 #include "soil/SoilReport.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace tervane {
@@ -129,8 +129,7 @@ struct LayerWalk {
 
 std::string freeReal(double v) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, res.ptr);
+    return std::string(buf, shortestReal(buf, buf + sizeof buf, v));
 }
 
 std::array<double, 5> layerCurveDepths(const ResistanceProfile& pr, int k) {

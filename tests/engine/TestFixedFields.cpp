@@ -254,3 +254,36 @@ TEST(FixedFields, EFieldsAtPowersOfTenBeyondTheGuessedDecades) {
         }
     }
 }
+
+TEST(FixedFields, EFieldsAtTheEdgesOfTheRoundingInDoubles) {
+    // Fields of up to nine digits are rounded from the value scaled in doubles, and give way to
+    // the exact rounding within a margin of a half unit and of 0.95 below the lowest d-digit
+    // value (from there up the field shows 0.100.. of the decade above). Values at, just inside
+    // and just outside both edges, in decades whose scale is an exact power of ten and beyond.
+    for (int d = 1; d <= 9; ++d) {
+        for (int decade = -30; decade <= 30; ++decade) {
+            const double unit = std::pow(10.0, decade - d);
+            const double lowest = std::pow(10.0, decade - 1);
+            for (double v : {(std::pow(10.0, d - 1) - 0.05) * std::pow(10.0, decade - d + 1) / 10.0,
+                             lowest * (1.0 - 0.05 / std::pow(10.0, d - 1)), lowest,
+                             (std::pow(10.0, d - 1) + 0.5) * unit * 10.0,
+                             (std::pow(10.0, d) - 0.5) * unit}) {
+                double below = v, above = v;
+                for (int step = 0; step < 4; ++step) {
+                    for (double w : {below, above}) {
+                        const std::string exact = exactE(w, d);
+                        ASSERT_EQ(E(w, d + 9, d), std::string(d + 9 - exact.size(), ' ') + exact)
+                            << std::hexfloat << w << " d=" << d;
+                    }
+                    below = std::nextafter(below, 0.0);
+                    above = std::nextafter(above, 1e308);
+                }
+                for (double w : {v * (1.0 - 1e-9), v * (1.0 + 1e-9), v * (1.0 - 1e-15)}) {
+                    const std::string exact = exactE(w, d);
+                    ASSERT_EQ(E(w, d + 9, d), std::string(d + 9 - exact.size(), ' ') + exact)
+                        << std::hexfloat << w << " d=" << d;
+                }
+            }
+        }
+    }
+}
