@@ -69,6 +69,19 @@ inline CurveSegmentLine lineAt(const CurveView& c, int s, double w, bool& offCur
     return c.lines[upper];
 }
 
+// A sorted curve of three points or more: lineAt finds its segments by the memo or bisection.
+inline bool searched(const CurveView& c) {
+    return c.sorted && c.points >= kMinPointsOnCurve;
+}
+
+// lineAt for a searched curve: the memo's segment when w still lies on it, else lineAt.
+inline CurveSegmentLine rememberedLineAt(const CurveView& c, int s, double w, bool& offCurve) {
+    const int g = c.memo[s - kFirstStoredStation];
+    if (g >= 1 && g <= c.points - 1 && !(c.w[g] < w) && (g == 1 ? !(w < c.w[0]) : c.w[g - 1] < w))
+        return c.lines[g];
+    return lineAt(c, s, w, offCurve);
+}
+
 // Applies the group of curves `first` .. `close` (indices into the curve table).
 class GroupApplier {
 public:
@@ -109,10 +122,7 @@ public:
         // evaluated at w(s) and f = (s - sFirst)/(sLast - sFirst) over the uncut range. The two
         // end stations take the same values once more with the end factor, after the range.
         double qFirst = 0.0, sFirstValue = 0.0, qEnd = 0.0, sEndValue = 0.0;
-        for (int s = from; s <= to; ++s) {
-            const double ws = m_w[s];
-            const CurveSegmentLine lf = lineAt(a, s, ws, offCurve);
-            const CurveSegmentLine lc = two ? lineAt(b, s, ws, offCurve) : lf;
+        const auto station = [&](int s, CurveSegmentLine lf, CurveSegmentLine lc) {
             const double f = (static_cast<double>(s) - sFirst) / span;
             const double dq = lf.load + f * (lc.load - lf.load);
             const double ds = lf.spring + f * (lc.spring - lf.spring);
@@ -125,6 +135,21 @@ public:
             if (s == sEnd) {
                 qEnd = dq;
                 sEndValue = ds;
+            }
+        };
+        if (two && searched(a) && searched(b)) {
+            // Two sorted curves of three points or more, the common group: the memo is tried
+            // without the tests that hold for the whole range.
+            for (int s = from; s <= to; ++s) {
+                const double ws = m_w[s];
+                station(s, rememberedLineAt(a, s, ws, offCurve),
+                        rememberedLineAt(b, s, ws, offCurve));
+            }
+        } else {
+            for (int s = from; s <= to; ++s) {
+                const double ws = m_w[s];
+                const CurveSegmentLine lf = lineAt(a, s, ws, offCurve);
+                station(s, lf, two ? lineAt(b, s, ws, offCurve) : lf);
             }
         }
         if (from <= sFirst && sFirst <= to) {

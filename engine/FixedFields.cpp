@@ -455,7 +455,41 @@ bool integerFixed(double a, int d, char* text, std::size_t& n) {
 }
 
 // Ew.d and Dw.d: [-]0.ddddE+xx with d significant digits; exponent letter dropped for |exp| > 99.
+// The common E or D field in one pass: a normal value, up to nine digits, room for the sign,
+// "0." and the exponent, rounded in doubles. The scales doubleRounded takes keep the exponent
+// within two digits. False, with nothing written, for any other field.
+template <typename Out>
+[[gnu::always_inline]] inline bool quickExponent(Out& out, double v, int w, int d, char letter) {
+    const double a = std::fabs(v);
+    if (d < 1 || d > kMaxDoubleRoundedDigits || !isNormal(a)) return false;
+    const bool negative = std::signbit(v);
+    const int length = (negative ? 1 : 0) + 2 + d + 4;
+    if (length > w) return false;
+    std::uint64_t rounded = 0;
+    int exponent = 0;
+    if (!doubleRounded(a, d, guessedDecade(a, biasedExponent(bitsOf(a))), rounded, exponent))
+        return false;
+    if (rounded == static_cast<std::uint64_t>(kExactTenPowers[static_cast<std::size_t>(d)])) {
+        // 0.999.. rounded up: 0.100.. times ten to one more
+        rounded = static_cast<std::uint64_t>(kExactTenPowers[static_cast<std::size_t>(d - 1)]);
+        ++exponent;
+    }
+    char* const field = out.extend(static_cast<std::size_t>(w));
+    fillRun(field, static_cast<std::size_t>(w - length), ' ');
+    char* p = field + (w - length);
+    if (negative) *p++ = '-';
+    p[0] = '0';
+    p[1] = '.';
+    writeDigits(rounded, d, p + 2);
+    p += 2 + d;
+    p[0] = letter;
+    p[1] = exponent < 0 ? '-' : '+';
+    std::memcpy(p + 2, kDigitPairs.data() + 2 * (exponent < 0 ? -exponent : exponent), 2);
+    return true;
+}
+
 template <typename Out> void appendExponent(Out& out, double v, int w, int d, char letter) {
+    if (quickExponent(out, v, w, d, letter)) return;
     if (!std::isfinite(v) && appendNonFinite(out, v, w)) return;
     if (d < 1 || d > kMaxFractionDigits) {
         appendStars(out, w);

@@ -219,10 +219,7 @@ void FreeReader::begin() {
 }
 
 void FreeReader::skipSeparators() {
-    while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
-        if (m_text[m_pos] == '\n') ++m_line;
-        ++m_pos;
-    }
+    m_pos = tervane::skipSeparators(m_text, m_pos, m_line);
 }
 
 std::string_view FreeReader::nextToken() {

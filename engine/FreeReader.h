@@ -53,6 +53,23 @@ private:
     bool m_inRead = false;
 };
 
+// The position of the first character at or after `pos` that is not a separator (blank, tab,
+// comma, CR or LF), counting the line ends passed in `line`. Shared by the readers; blanks, the
+// most common by far in the fixed-width scratch tables, are tested first.
+inline std::size_t skipSeparators(std::string_view text, std::size_t pos, int& line) {
+    const std::size_t size = text.size();
+    for (; pos < size; ++pos) {
+        const char c = text[pos];
+        if (c == ' ') continue;
+        if (c == '\n') {
+            ++line;
+            continue;
+        }
+        if (c != '\t' && c != ',' && c != '\r') break;
+    }
+    return pos;
+}
+
 // Locale-independent number parsing shared by the readers: the whole text must be the number.
 bool parseInt32(std::string_view text, std::int32_t& value);
 // Reals accept E or D exponents; a value too large for a double is refused (isOutOfRange tells it

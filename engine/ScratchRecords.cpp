@@ -38,10 +38,7 @@ void ScratchRecords::reset(std::string content, std::string what) {
 // ("0.480-103"): a sign after the mantissa of a number that has a point and no exponent yet is
 // that exponent, and the returned text gets its letter back ("0.480E-103").
 void ScratchRecords::skipSeparators() {
-    while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
-        if (m_text[m_pos] == '\n') ++m_line;
-        ++m_pos;
-    }
+    m_pos = tervane::skipSeparators(m_text, m_pos, m_line);
 }
 
 // A number in the engine's own E-field shape ends where nextNumberText would end it: at the
