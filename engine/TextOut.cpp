@@ -24,6 +24,9 @@ bool TextOut::open(const std::string& path, std::string name) {
     m_used = 0;
     if (!m_buffer) m_buffer = std::make_unique_for_overwrite<char[]>(kBufferRoom);
     m_file = std::fopen(path.c_str(), "wb");
+    // The text is gathered in the buffer above: the stream's own buffer would only split each
+    // hand-over into several system writes.
+    if (m_file) std::setvbuf(m_file, nullptr, _IONBF, 0);
     return m_file != nullptr;
 }
 
