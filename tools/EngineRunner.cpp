@@ -156,6 +156,10 @@ RunResult analyseProject(const fs::path& projectIn, const fs::path& library, int
             return r;
         }
     }
+    {
+        const auto stamp = fs::last_write_time(folder / "NAMES.dat", ec);
+        if (!ec) r.started = stamp;
+    }
     fs::current_path(folder, ec);
     if (ec) {
         r.message = "The working folder " + folder.string() + " could not be entered.";

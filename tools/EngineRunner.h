@@ -8,6 +8,7 @@
 #include "Tervane2015.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tervane::runner {
@@ -27,6 +28,11 @@ struct RunResult {
     int entryResult = -1;
     std::string message; // a sentence for the user when the outcome is not Completed
     std::filesystem::path report, plot, notes;
+    // The file-system time of the run's start: the time stamp of its run-control file, written
+    // just before the entry is called. A report stamped earlier was not written by this run.
+    // (The file system's clock, not the process's: file time stamps may lag the process clock
+    // by up to a scheduler tick, which would make a report of a short run look older.)
+    std::optional<std::filesystem::file_time_type> started;
 };
 
 inline constexpr const char* kVersionText = "2015.5.3";

@@ -105,13 +105,12 @@ std::string readWhole(const std::filesystem::path& p) {
 
 // The report of this run: a report left from an earlier run (this one could not replace it) is
 // not read.
-std::string reportOfRun(const tervane::runner::RunResult& r,
-                        std::filesystem::file_time_type started) {
+std::string reportOfRun(const tervane::runner::RunResult& r) {
     using tervane::runner::RunOutcome;
     if (r.outcome != RunOutcome::Completed && r.outcome != RunOutcome::Stopped) return {};
     std::error_code ec;
     const auto written = std::filesystem::last_write_time(r.report, ec);
-    if (ec || written < started) return {};
+    if (ec || !r.started || written < *r.started) return {};
     return readWhole(r.report);
 }
 
@@ -224,12 +223,11 @@ int main(int argc, char** argv) {
     std::FILE* outcomes = summary == SummaryMode::json ? stderr : stdout;
     int status = 0;
     for (const std::string& project : projects) {
-        const auto started = std::filesystem::file_time_type::clock::now();
         const RunResult r = [&] {
             const ConsoleToStandardError console(summary == SummaryMode::json);
             return analyseProject(project, library, interfaceVersion, outputFolder);
         }();
-        const ReportSummary report = summariseReport(reportOfRun(r, started));
+        const ReportSummary report = summariseReport(reportOfRun(r));
         status = std::max(status, exitStatus(r, report));
         if (r.outcome == RunOutcome::Completed) {
             std::fputs(outcomeText(project, r, report).c_str(), outcomes);
