@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <sstream>
 
 namespace tervane {
@@ -137,24 +138,34 @@ bool fastReal(std::string_view t, double& value) {
 // The same digits and scale as fastReal takes from such a text, found without its general loop:
 // the fields of the scratch tables are read back thousands at a time.
 bool exponentFieldAt(std::string_view t, std::size_t& length, double& value) {
-    std::size_t i = 0;
-    const bool negative = !t.empty() && t[0] == '-';
-    if (negative) ++i;
-    if (t.size() < i + 2 || t[i] != '0' || t[i + 1] != '.') return false;
-    i += 2;
+    // The characters are read without a bounds test each: with fewer left than the longest such
+    // field ("-0.", 15 digits, "E+xx"), from a copy padded with blanks, which end any field as
+    // the text's end would.
+    constexpr std::size_t kLongestField = 3 + kMaxFastDigits + 4;
+    char padded[kLongestField];
+    const char* const start = t.size() >= kLongestField ? t.data() : padded;
+    if (start == padded) {
+        std::memset(padded, ' ', sizeof padded);
+        if (!t.empty()) std::memcpy(padded, t.data(), t.size());
+    }
+    const char* p = start;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    if (p[0] != '0' || p[1] != '.') return false;
+    p += 2;
     std::uint64_t m = 0;
     int digits = 0;
-    for (; i < t.size() && isDigit(t[i]); ++i) {
+    for (; isDigit(*p); ++p) {
         if (++digits > kMaxFastDigits) return false;
-        m = 10 * m + static_cast<std::uint64_t>(t[i] - '0');
+        m = 10 * m + static_cast<std::uint64_t>(*p - '0');
     }
-    if (digits == 0 || t.size() < i + 4 || t[i] != 'E' || (t[i + 1] != '+' && t[i + 1] != '-') ||
-        !isDigit(t[i + 2]) || !isDigit(t[i + 3]))
+    if (digits == 0 || p[0] != 'E' || (p[1] != '+' && p[1] != '-') || !isDigit(p[2]) ||
+        !isDigit(p[3]))
         return false;
-    const int e = 10 * (t[i + 2] - '0') + (t[i + 3] - '0');
-    const int scale = (t[i + 1] == '-' ? -e : e) - digits;
+    const int e = 10 * (p[2] - '0') + (p[3] - '0');
+    const int scale = (p[1] == '-' ? -e : e) - digits;
     if (scale > kMaxFastExponent || scale < -kMaxFastExponent) return false;
-    length = i + 4;
+    length = static_cast<std::size_t>(p + 4 - start);
     value = scaledDecimal(m, scale, negative);
     return true;
 }

@@ -206,6 +206,28 @@ TEST(FreeReader, ExponentFieldsReadExactlyAsTheGeneralConversion) {
     EXPECT_TRUE(std::signbit(v));
 }
 
+TEST(FreeReader, EFieldsCutShortAtTheTextsEnd) {
+    // Near the text's end a field is read from a padded copy, further from it in place: every
+    // cut of the longest field, at the end and followed by more text, reads as the whole field
+    // or not at all.
+    const std::string field = "-0.123456789012345E-07";
+    double whole = 0.0;
+    ASSERT_TRUE(tervane::parseReal(field, whole));
+    for (std::size_t n = 0; n <= field.size(); ++n) {
+        for (const std::string tail : {"", "   0.5E+01                              "}) {
+            const std::string text = field.substr(0, n) + tail;
+            std::size_t length = 0;
+            double v = 0.0;
+            const bool taken = tervane::exponentFieldAt(text, length, v);
+            ASSERT_EQ(taken, n == field.size()) << text;
+            if (taken) {
+                EXPECT_EQ(length, field.size());
+                EXPECT_TRUE(sameBits(v, whole));
+            }
+        }
+    }
+}
+
 TEST(FreeReader, RecordsOfFieldsReadAsTokenByToken) {
     // The fast path and the general token read must split and convert a record alike, whatever
     // follows a field: blanks, commas, line ends or characters that make it another token.
