@@ -402,6 +402,20 @@ bool integerRounded(double a, int d, char* digits, int& exponent) {
 constexpr int kMaxIntegerFixedDecimals = 17;
 constexpr int kMaxIntegerFixedDigits = 19;
 
+// a 10^d rounded to an integer (ties to even) in doubles, for d <= 9 and a result below 10^9:
+// the product is one rounding of the exact one, within the margin of it, so only a fraction
+// within the margin of a half can round otherwise; there, and for larger values, false.
+inline bool quickFixed(double a, int d, std::uint64_t& rounded) {
+    if (d > kMaxDoubleRoundedDigits || !(a >= std::numeric_limits<double>::min())) return false;
+    const double r = a * kExactTenPowers[static_cast<std::size_t>(d)];
+    if (!(r < kExactTenPowers[kMaxDoubleRoundedDigits])) return false;
+    const auto whole = static_cast<std::uint64_t>(r);
+    const double fraction = r - static_cast<double>(whole);
+    if (std::fabs(fraction - 0.5) <= kDoubleRoundedMargin) return false;
+    rounded = fraction > 0.5 ? whole + 1 : whole;
+    return true;
+}
+
 // The text to_chars writes for a non-negative `a` in fixed notation with d decimals ("12.345",
 // "0.050", "7" for d = 0): the exact binary value a = m 2^q times 10^d is m 5^d 2^(q+d), rounded
 // to an integer (ties to even) by a shift, and its digits get the point before the last d.
@@ -409,7 +423,7 @@ constexpr int kMaxIntegerFixedDigits = 19;
 bool integerFixed(double a, int d, char* text, std::size_t& n) {
     if (d > kMaxIntegerFixedDecimals) return false;
     std::uint64_t result = 0;
-    if (a != 0.0) {
+    if (a != 0.0 && !quickFixed(a, d, result)) {
         if (!(a >= std::numeric_limits<double>::min())) return false;
         std::uint64_t bits = 0;
         std::memcpy(&bits, &a, sizeof bits);
