@@ -12,6 +12,7 @@
 #include "MomentStiffness.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace tervane {
 
@@ -58,6 +59,18 @@ bool beyond(double value, double limit) {
     return !(std::fabs(value) <= limit);
 }
 
+// True when this iteration's equations are the last solution's: the same stiffness, and the
+// curves linearised on the same segments give bit for bit the same Q' and S' (a segment's line
+// does not depend on where on it the deflection lies). The recursion is a function of those
+// alone, so its deflections would be the last ones, which w still holds. Typically the
+// iteration that confirms a closed solution.
+bool repeatsLastSolution(const SolverWork& work) {
+    const auto same = [](const StationArray<double>& a, const StationArray<double>& b) {
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    };
+    return work.solvedStands && same(work.qWork, work.qSolved) && same(work.sWork, work.sSolved);
+}
+
 } // namespace
 
 SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& st,
@@ -75,6 +88,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
 
     work.w.fill(0.0);
     work.w0.fill(0.0);
+    work.solvedStands = false;
     // The curves' points stay as they are through the iterations.
     prepareCurves(st, work.curves);
     prepareEquationTerms(st, h, n, work.equations);
@@ -89,7 +103,12 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
         linearizeCurves(st, n, work.w, work.qWork, work.sWork, offCurve, &work.curves);
 
         work.wPrev = work.w;
-        solveRecursion(st, wall, work);
+        if (!repeatsLastSolution(work)) {
+            solveRecursion(st, wall, work);
+            work.qSolved = work.qWork;
+            work.sSolved = work.sWork;
+            work.solvedStands = true;
+        }
 
         int exceedCount = 0;
         int openCount = 0;
@@ -112,6 +131,7 @@ SolverOutcome solveWall(const WallRecord& wall, int maxIterations, StationData& 
             work.w0 = work.w;
             updateStiffness(st, n, h, work.w);
             prepareEquationTerms(st, h, n, work.equations);
+            work.solvedStands = false;
         }
         if (iteration >= limit) break;
     }

@@ -25,6 +25,10 @@ struct SolverWork {
     StationArray<double> w0;      // deflection at the last moment-stiffness update
     StationArray<double> qWork;   // Q' of the current iteration
     StationArray<double> sWork;   // S' of the current iteration
+    // Q' and S' of the last iteration that solved the equations, and whether its deflections in
+    // w are still the solution of those equations on the current stiffness.
+    StationArray<double> qSolved, sSolved;
+    bool solvedStands = false;
     StationArray<double> A, B, C; // recursion coefficients: w(s) = A w(s+2) + B w(s+1) + C
 
     // The natural recursion of the station that opened a specified slope (boundary code 3),

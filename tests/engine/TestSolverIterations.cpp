@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 using namespace solvertest;
 
@@ -158,4 +159,35 @@ TEST(SolverIterations, CrackingCantileverIteratesOnItsStiffness) {
     EXPECT_EQ(st.F[n], 0.5 * ei);
     // The softer wall deflects more than the elastic one (0.576 in).
     EXPECT_GT(t.w(0), 0.6);
+}
+
+TEST(SolverIterations, TheRecursionDependsOnItsEquationsAlone) {
+    // An iteration whose loads and springs repeat the last solution's keeps that solution
+    // instead of solving again; that holds only if the recursion keeps nothing from an earlier
+    // call. Solved twice on the same equations, with every working array and the slope state
+    // scribbled over in between, a wall with a slope and a deflection restraint comes out the
+    // same bit for bit.
+    TestWall t(40, 6.0);
+    t.uniformStiffness(2.9e10);
+    t.uniformSprings(150.0);
+    t.restrainBoth(0, 0.25, -0.002);
+    t.restrainSlope(20, 0.001);
+    t.restrainDeflection(40, 0.0);
+    for (int s = 0; s <= 40; ++s)
+        t.st().Q[s] = 40.0 * std::sin(0.3 * s);
+    SolverWork& work = t.work();
+    prepareEquationTerms(t.st(), t.h(), t.n(), work.equations);
+    work.qWork = t.st().Q;
+    work.sWork = t.st().S;
+    solveRecursion(t.st(), t.wall, work);
+    const StationArray<double> first = work.w;
+    for (StationArray<double>* a : {&work.A, &work.B, &work.C, &work.w})
+        a->fill(std::nan(""));
+    work.slopeOpen = true;
+    work.slopeOpenStation = 19;
+    work.k3 = work.A3 = work.B3 = work.C3 = 7.0;
+    solveRecursion(t.st(), t.wall, work);
+    for (int s = -1; s <= t.n() + 1; ++s)
+        ASSERT_EQ(std::memcmp(&work.w[s], &first[s], sizeof(double)), 0) << "station " << s;
+    EXPECT_NE(first[10], 0.0);
 }
